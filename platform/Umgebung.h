@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/Dateisystem.h"
+#include "platform/Dialoge.h"
+#include "platform/Ereignisschleife.h"
+#include "platform/Programm.h"
+#include "platform/Prozesse.h"
+#include "platform/Systeminfo.h"
+
+// Alle Dienste der Außenwelt, einmal an das Hauptfenster übergeben.
+struct Umgebung {
+    Dateisystem& datei;
+    Prozesse& prozesse;
+    Ereignisschleife& schleife;
+    Dialoge& dialoge;
+    Programm& programm;
+    Systeminfo& system;
+};

@@ -1,0 +1,4 @@
+#include "shell/Basisformular.h"
+#include "shell/Verdrahtung.h"
+
+void VerdrahteStation(Basisformular&) {}
