@@ -84,6 +84,11 @@ private:
     std::map<Text, std::optional<Text>> zeilen_;
 };
 
+// Beide Tests exakt: ohne Treffer liefert die Zeilensuche die letzte Zeile der Datei.
+bool IstReferenzzeile(const Text& zeile, const Text& suchtext) {
+    return Enthaelt(zeile, u"OBSERVER") && Enthaelt(zeile, suchtext);
+}
+
 // Index des ersten Neupunkts, der Referenzstation ist; -1, wenn keiner.
 int ErsteReferenzstation(Basisformular& form, Kopfzeilen& kopfzeilen) {
     for (int i = 0; i < form.Neupunkte.Anzahl(); ++i) {
@@ -139,10 +144,6 @@ void PfeileSetzen(Basisformular& form, const Text& pfeil) {
 }
 
 } // namespace
-
-bool IstReferenzzeile(const Text& zeile, const Text& suchtext) {
-    return Enthaelt(zeile, u"OBSERVER") && Enthaelt(zeile, suchtext);
-}
 
 void AutoZuordnungReferenz_Click(Basisformular& form) {
     Sanduhr sanduhr(form.umgebung.programm);

@@ -1,6 +1,4 @@
 #pragma once
-#include "platform/Text.h"
-
 class Basisformular;
 
 // Verschiebt jede Datei, deren erste OBSERVER-Zeile den Suchtext enthält, nach Referenzpunkte.
@@ -11,6 +9,3 @@ void Referenzpunkte_DblClick(Basisformular& form);
 // Die Pfeile zeigen, wohin ein Doppelklick verschiebt.
 void Neupunkte_MouseMove(Basisformular& form);
 void Referenzpunkte_MouseMove(Basisformular& form);
-
-// Eine Datei ist Referenzstation, wenn ihre gefundene Zeile "OBSERVER" und den Suchtext enthält.
-bool IstReferenzzeile(const Text& zeile, const Text& suchtext);
