@@ -44,9 +44,3 @@ TEST(Muster, FeindlicheMusterBleibenSchnell) {
     EXPECT_FALSE(PasstZuMuster(name, muster + u"*b"));
     EXPECT_TRUE(PasstZuMuster(name, muster + u"*"));
 }
-
-TEST(Muster, HatPlatzhalter) {
-    EXPECT_TRUE(HatPlatzhalter(u"c:\\daten\\*.12o"));
-    EXPECT_TRUE(HatPlatzhalter(u"a?.txt"));
-    EXPECT_FALSE(HatPlatzhalter(u"c:\\daten\\a.12o"));
-}
