@@ -68,6 +68,10 @@ struct Kopffall {
     bool referenz;
 };
 
+void PrintTo(const Kopffall& f, std::ostream* os) {
+    *os << f.was;
+}
+
 class Kopfzeile : public ::testing::TestWithParam<Kopffall> {};
 
 TEST_P(Kopfzeile, EntscheidetUeberReferenz) {
