@@ -34,39 +34,26 @@ TEST(Rinexscan, NimmtNurBeobachtungsdateienOhneVirtuelleStationen) {
     EXPECT_FALSE(form.TimerErrFormLoad.Aktiviert());
 }
 
-TEST(Rinexscan, VerwirftZuordnungenUndLaesstDenBefehlsknopfInRuhe) {
-    TestUmgebung u;
-    Basisformular& form = u.Formular();
-    u.Arbeitsdatei("abcd1230.12o", "");
-    u.InsArbeitsverzeichnis();
-    form.Referenzpunkte.Hinzufuegen(u"alt10000.12o");
-    form.Neupunkte.Hinzufuegen(u"alt20000.12o");
-    form.CommandBerechnen.SetzeAktiviert(true);
-
-    form.ResetRINEX.Klicken();
-
-    EXPECT_EQ(form.Referenzpunkte.Anzahl(), 0);
-    EXPECT_EQ(form.Neupunkte.Eintraege(), Texte({u"abcd1230.12o"}));
-    EXPECT_EQ(form.AnzahlReferenzpunkteRINEX.Caption(), u"Referenzpunkte: 0");
-    EXPECT_TRUE(form.CommandBerechnen.Aktiviert());
-    EXPECT_EQ(form.zustand.Arbeitsverzeichnis, u"");
-}
-
-TEST(Rinexscan, LeeresVerzeichnis) {
+TEST(Rinexscan, LeeresVerzeichnisVerwirftZuordnungen) {
     TestUmgebung u;
     Basisformular& form = u.Formular();
     u.Arbeitsdatei("abcd1230.12n", "");
     u.InsArbeitsverzeichnis();
     form.Neupunkte.Hinzufuegen(u"alt10000.12o");
+    form.Referenzpunkte.Hinzufuegen(u"alt20000.12o");
+    form.CommandBerechnen.SetzeAktiviert(true);
 
     form.ResetRINEX.Klicken();
 
-    EXPECT_EQ(form.Neupunkte.Anzahl(), 0);
+    EXPECT_EQ(form.Neupunkte.Anzahl() + form.Referenzpunkte.Anzahl(), 0);
     EXPECT_EQ(form.AnzahlNeupunkteRINEX.Caption(), u"Neupunkte: 0");
     EXPECT_EQ(form.AnzahlReferenzpunkteRINEX.Caption(), u"Referenzpunkte: 0");
     EXPECT_EQ(form.Beobachtungstag.Wert(), u"*");
     EXPECT_EQ(form.VerzeichnisNeupunkte.Wert(), u"c:\\...daten\\tag1");
     EXPECT_TRUE(u.dialoge.protokoll.empty());
+    // Knopf und Arbeitsverzeichnis gehören nicht zum Scan.
+    EXPECT_TRUE(form.CommandBerechnen.Aktiviert());
+    EXPECT_EQ(form.zustand.Arbeitsverzeichnis, u"");
 }
 
 TEST(Rinexscan, ZweiterTagStelltDenZeitgeber) {

@@ -86,12 +86,6 @@ TEST_F(Tagespruefung, NeuLadenMeldetErneut) {
               (std::vector<Text>{Meldungstext(u"124", u"123"), Meldungstext(u"124", u"123")}));
 }
 
-TEST_F(Tagespruefung, EinTagMeldetNichts) {
-    Einlesen({"abcd1230.12o", "efgh1230.12o"});
-    u.schleife.Vorruecken(2000);
-    EXPECT_TRUE(u.dialoge.protokoll.empty());
-}
-
 TEST_F(Tagespruefung, GeaenderteOderLeereListeSchaltetNurAb) {
     Einlesen({"abcd1230.12o", "efgh1240.12o"});
     // Der abweichende Eintrag ist vor dem Ereignis entfernt worden.

@@ -168,13 +168,19 @@ TEST_F(Zuordnung, SechsReferenzenWarnenBeiJedemSchritt) {
     EXPECT_EQ(zeigerBeiWarnung, std::vector<Mauszeiger>{Mauszeiger::Sanduhr});
     EXPECT_EQ(u.programmdienst.zeiger.back(), Mauszeiger::Standard);
 
+    // Löschen warnt nie, auch wenn sechs bleiben.
+    form.chkDelRINEX.SetzeWert(1);
+    Doppelklick(form.Neupunkte, 1);
+    EXPECT_EQ(u.dialoge.protokoll.size(), 1u);
+    form.chkDelRINEX.SetzeWert(0);
+
     Doppelklick(form.Neupunkte, 0);      // 7 Referenzen
     Doppelklick(form.Referenzpunkte, 0); // 6
     EXPECT_EQ(u.dialoge.Texte(), (Namen{Warnung, Warnung, Warnung}));
     Doppelklick(form.Referenzpunkte, 0); // 5
     EXPECT_EQ(u.dialoge.protokoll.size(), 3u);
     EXPECT_EQ(form.AnzahlReferenzpunkteRINEX.Caption(), u"Referenzpunkte: 5");
-    EXPECT_EQ(form.AnzahlNeupunkteRINEX.Caption(), u"Neupunkte: 3");
+    EXPECT_EQ(form.AnzahlNeupunkteRINEX.Caption(), u"Neupunkte: 2");
     EXPECT_TRUE(form.CommandBerechnen.Aktiviert());
 }
 
@@ -228,21 +234,6 @@ TEST_F(Zuordnung, LoescheMessungEntferntNurAusDerListe) {
     EXPECT_TRUE(u.dialoge.protokoll.empty());
 }
 
-TEST_F(Zuordnung, LoeschenWarntNichtUeberFuenf) {
-    std::vector<std::pair<std::string, std::string>> dateien;
-    for (char c = 'a'; c <= 'h'; ++c)
-        dateien.push_back({std::string(1, c) + "0001230.12o", Sapos});
-    Einlesen(dateien);
-    form.AutoZuordnungReferenz.Klicken();
-    ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
-    form.chkDelRINEX.SetzeWert(1);
-
-    Doppelklick(form.Referenzpunkte, 0);
-
-    EXPECT_EQ(form.Referenzpunkte.Anzahl(), 7);
-    EXPECT_EQ(u.dialoge.protokoll.size(), 1u);
-}
-
 TEST_F(Zuordnung, DoppelklickOhneAuswahlAendertNurDenKnopf) {
     for (bool loeschen : {false, true}) {
         form.chkDelRINEX.SetzeWert(loeschen ? 1 : 0);
@@ -255,11 +246,6 @@ TEST_F(Zuordnung, DoppelklickOhneAuswahlAendertNurDenKnopf) {
             EXPECT_EQ(form.AnzahlReferenzpunkteRINEX.Caption(), u"Referenzpunkte");
         }
     }
-    // Einträge ohne Auswahl bleiben, wo sie sind.
-    Einlesen({{"a0001230.12o", Sapos}});
-    form.chkDelRINEX.SetzeWert(0);
-    form.Neupunkte.beiDoppelklick();
-    EXPECT_EQ(form.Neupunkte.Anzahl(), 1);
     EXPECT_TRUE(u.dialoge.protokoll.empty());
 }
 
