@@ -15,7 +15,7 @@ bool EndetMit(TextSicht name, TextSicht endung) {
 }
 
 bool IstGewoehnlicheDatei(const std::string& pfad) {
-    struct stat angaben{};
+    struct stat angaben {};
     return stat(pfad.c_str(), &angaben) == 0 && S_ISREG(angaben.st_mode);
 }
 

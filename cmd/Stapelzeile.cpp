@@ -24,7 +24,9 @@ std::vector<std::string> StapelZeilen(std::string_view inhalt) {
 
 namespace {
 
-bool IstTrenner(char16_t z) { return z == u' ' || z == u'\t'; }
+bool IstTrenner(char16_t z) {
+    return z == u' ' || z == u'\t';
+}
 
 TextSicht OhneRandtrenner(TextSicht t) {
     while (!t.empty() && IstTrenner(t.front()))

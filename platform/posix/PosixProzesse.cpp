@@ -25,7 +25,7 @@ std::string Umgebungswert(const char* name) {
 }
 
 bool IstGewoehnlicheDatei(const std::string& pfad) {
-    struct stat angaben{};
+    struct stat angaben {};
     return stat(pfad.c_str(), &angaben) == 0 && S_ISREG(angaben.st_mode);
 }
 
@@ -121,7 +121,7 @@ enum class Startart {
     sigset_t alle;
     sigemptyset(&alle);
     sigprocmask(SIG_SETMASK, &alle, nullptr);
-    struct sigaction standard{};
+    struct sigaction standard {};
     standard.sa_handler = SIG_DFL;
     for (int signal : {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGCHLD, SIGHUP})
         sigaction(signal, &standard, nullptr);
@@ -235,7 +235,9 @@ std::string Ausgabe(const std::vector<std::string>& argumente) {
     return text;
 }
 
-bool IstTrenner(char16_t z) { return z == u' ' || z == u'\t'; }
+bool IstTrenner(char16_t z) {
+    return z == u' ' || z == u'\t';
+}
 
 // Trennung wie die Befehlszeile unter Windows: Leerzeichen trennen, "..." fasst zusammen.
 std::vector<Text> ArgumenteTrennen(TextSicht zeile) {
@@ -261,7 +263,9 @@ std::vector<Text> ArgumenteTrennen(TextSicht zeile) {
     return worte;
 }
 
-bool IstBuchstabe(char16_t z) { return (z >= u'a' && z <= u'z') || (z >= u'A' && z <= u'Z'); }
+bool IstBuchstabe(char16_t z) {
+    return (z >= u'a' && z <= u'z') || (z >= u'A' && z <= u'Z');
+}
 
 // "c:\..." oder "c:/..." (auch nur "c:").
 bool BeginntMitLaufwerk(TextSicht t) {
@@ -325,7 +329,8 @@ int PosixProzesse::StapelStarten(const Text& stapeldatei, Fensterstil stil) {
         std::string einstellung = Umgebungswert("KESTRAV_TERMINAL");
         std::vector<std::string> vorspann = TerminalVorspann(einstellung);
         std::string terminal = ImSuchpfad(vorspann.front());
-        // Ohne xterm bleibt es beim Lauf ohne Fenster; ein ausdrücklich genanntes Terminal muss da sein.
+        // Ohne xterm bleibt es beim Lauf ohne Fenster; ein ausdrücklich genanntes Terminal muss da
+        // sein.
         if (terminal.empty() && !einstellung.empty())
             throw Laufzeitfehler(53, vorspann.front());
         if (!terminal.empty()) {
@@ -431,7 +436,9 @@ Text PosixProzesse::ZugeordnetesProgramm(const Text& datei) {
 
 void PosixProzesse::TexteditorOeffnen(const Text& datei) {
     std::string pfad = NachHost(datei);
-    std::string anzeige = EigenesVerzeichnis() + "/kestrav-anzeige";
+    std::string anzeige = Umgebungswert("KESTRAV_ANZEIGE");
+    if (anzeige.empty())
+        anzeige = EigenesVerzeichnis() + "/kestrav-anzeige";
     if (!IstAusfuehrbar(anzeige))
         anzeige = ImSuchpfad("xdg-open");
     if (anzeige.empty())

@@ -6,6 +6,8 @@
 // Terminal, das bis zum Ende seines Befehls im Vordergrund bleibt: "xterm -e" oder
 // KESTRAV_TERMINAL (ein einzelner Programmname bekommt "-e" angehängt, mehrere Wörter gelten als
 // vollständiger Vorspann). Ohne Anzeige (DISPLAY, WAYLAND_DISPLAY) läuft der Stapel ohne Terminal.
+// Textdateien zeigt kestrav-anzeige neben dem Programm (KESTRAV_ANZEIGE setzt einen anderen Pfad),
+// sonst xdg-open; zugeordnete Programme findet xdg-mime.
 #include "platform/Prozesse.h"
 #include "platform/posix/Laufwerke.h"
 

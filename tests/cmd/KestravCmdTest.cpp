@@ -46,8 +46,8 @@ protected:
     }
 
     std::string Aufruf(const fs::path& programm, const std::vector<std::string>& argumente) {
-        std::string zeilen = "cwd=" + fs::canonical(arbeit).string() + "\nprog=" +
-                             programm.string() + "\n";
+        std::string zeilen =
+            "cwd=" + fs::canonical(arbeit).string() + "\nprog=" + programm.string() + "\n";
         for (const auto& a : argumente)
             zeilen += "arg=" + a + "\n";
         return zeilen;
@@ -78,11 +78,11 @@ protected:
 TEST_F(KestravCmd, JobstapelRuftBeideModuleMitUnveraendertenArgumenten) {
     Engine(vexlo / "qel2");
     Engine(vexlo / "bo2");
-    Prozesslauf lauf = Stapel(
-        "c:\\programme\\vexlo\\qel2 np012830.23o aaaa,bbbb +PRO -e10 +A$$$$$.atx\r\n"
-        "c:\\programme\\vexlo\\bo2 virt283.23o np012830.23o +FE_ergebnis_np012830_list.txt "
-        "+FS_ergebnis_np012830_sol.txt +FL_ergebnis_np012830_log.txt -e10 "
-        "+E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb +ACF$$$$$.atx\r\n");
+    Prozesslauf lauf =
+        Stapel("c:\\programme\\vexlo\\qel2 np012830.23o aaaa,bbbb +PRO -e10 +A$$$$$.atx\r\n"
+               "c:\\programme\\vexlo\\bo2 virt283.23o np012830.23o +FE_ergebnis_np012830_list.txt "
+               "+FS_ergebnis_np012830_sol.txt +FL_ergebnis_np012830_log.txt -e10 "
+               "+E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb +ACF$$$$$.atx\r\n");
     EXPECT_EQ(lauf.exitcode, 0) << lauf.fehler;
     EXPECT_EQ(Aufrufe(),
               Aufruf(vexlo / "qel2", {"np012830.23o", "aaaa,bbbb", "+PRO", "-e10", "+A$$$$$.atx"}) +
@@ -202,9 +202,11 @@ TEST_F(KestravCmd, PauseMitTerminalWartetAufEineTaste) {
 TEST_F(KestravCmd, AufrufformenUndFehlendeStapeldatei) {
     Engine(vexlo / "qel2");
     BytesSchreiben(arbeit / "Kestrav.bat", "c:\\programme\\vexlo\\qel2\r\n");
-    for (std::vector<std::string> argumente :
-         {std::vector<std::string>{"/c", "Kestrav.bat"}, {"/C", "KESTRAV.bat"}, {"Kestrav.bat"},
-          {"c:\\daten\\TAG1\\kestrav.bat"}, {(arbeit / "Kestrav.bat").string()}}) {
+    for (std::vector<std::string> argumente : {std::vector<std::string>{"/c", "Kestrav.bat"},
+                                               {"/C", "KESTRAV.bat"},
+                                               {"Kestrav.bat"},
+                                               {"c:\\daten\\TAG1\\kestrav.bat"},
+                                               {(arbeit / "Kestrav.bat").string()}}) {
         fs::remove(protokoll);
         Prozesslauf lauf = ProzessAusfuehren(Aufrufdaten(argumente));
         EXPECT_EQ(lauf.exitcode, 0) << argumente.back() << ": " << lauf.fehler;

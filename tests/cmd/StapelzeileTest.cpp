@@ -14,6 +14,7 @@ struct Zeilenfall {
     const char* zeile; // Windows-1252
     Befehlsart art;
     std::vector<Text> worte;
+    friend void PrintTo(const Zeilenfall& fall, std::ostream* aus) { *aus << fall.zeile; }
 };
 
 class ZeileDeutenTest : public ::testing::TestWithParam<Zeilenfall> {};
@@ -29,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Zeilenfall{"", Befehlsart::Nichts, {}}, Zeilenfall{" \t ", Befehlsart::Nichts, {}},
         Zeilenfall{"rem c:\\x\\qel2 a", Befehlsart::Nichts, {}},
-        Zeilenfall{"REM", Befehlsart::Nichts, {}}, Zeilenfall{":: Kommentar", Befehlsart::Nichts, {}},
+        Zeilenfall{"REM", Befehlsart::Nichts, {}},
+        Zeilenfall{":: Kommentar", Befehlsart::Nichts, {}},
         Zeilenfall{"@echo off", Befehlsart::Nichts, {}},
         Zeilenfall{" @ECHO OFF ", Befehlsart::Nichts, {}},
         Zeilenfall{"pause", Befehlsart::Pause, {}}, Zeilenfall{"  PAUSE  ", Befehlsart::Pause, {}},
@@ -46,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                    Befehlsart::Programm,
                    {u"p", u"+A$$$$$.atx", u"+E+NS2,CU2", u"a&b", u"%PATH%", u"x;y", u"|z", u"<w>",
                     u"`q`"}},
-        Zeilenfall{"p \"a b\" c\"d e\"f \"\"", Befehlsart::Programm,
-                   {u"p", u"a b", u"cd ef", u""}},
-        Zeilenfall{"c:\\\xDC" "bung\\z\xE4hle M\xFCller.23o \x80", Befehlsart::Programm,
+        Zeilenfall{"p \"a b\" c\"d e\"f \"\"", Befehlsart::Programm, {u"p", u"a b", u"cd ef", u""}},
+        Zeilenfall{"c:\\\xDC"
+                   "bung\\z\xE4hle M\xFCller.23o \x80",
+                   Befehlsart::Programm,
                    {u"c:\\Übung\\zähle", u"Müller.23o", u"€"}}));
