@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         Pruefung{u"np01 1 2 3 high 1 90 5 5 6", kStandard, u"np01 1 2 3 high 1 90 5 5 6", 0},
         // Ein Unterstrich im Namen trennt eine Spalte ab: alle folgenden verschieben sich.
         Pruefung{u"np_01 1 2 3 high 1 95 12 7.5 1.8", kStandard,
-                 u"np 01 1 2 3 high 1 95 12 7.5 1.8 * * * * *", 5},
+                 u"np 01 1 2 3 high 1 95 12 7.5 1.8 * * *", 3},
         // Fehlende Zeile: vier Warnungen, nur die Marken.
         Pruefung{u"", kStandard, u" * * * *", 4},
         // "89,9" liest 89; Grenzwert ohne Zahl gilt als 0.
