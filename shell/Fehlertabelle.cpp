@@ -30,7 +30,8 @@ constexpr Fehlertabellenzeile Zeilen[] = {
     {52, u"Dateiname oder -nummer falsch"},
     {53, u"eventuell Datei nicht gefunden, falsche/ungenaue Referenz-Koordinaten/Antennenhöhe,\n"
          u"Elevationswinkel zu klein, Antennentyp nicht in der Datei \"vexlo.apc\" vorgefunden,\n"
-         u"Programmpfad nicht gesetzt, Schreib/Lösch- und Leserechte nicht vergeben, falsche RINEX-Version"},
+         u"Programmpfad nicht gesetzt, Schreib/Lösch- und Leserechte nicht vergeben, falsche "
+         u"RINEX-Version"},
     {54, u"Falscher Dateimodus"},
     {55, u"Datei bereits geöffnet"},
     {57, u"Fehler beim Lesen von/Schreiben auf Gerät"},
@@ -51,7 +52,8 @@ constexpr Fehlertabellenzeile Zeilen[] = {
     {92, u"For-Schleife nicht initialisiert"},
     {93, u"Ungültige Zeichenfolge für Mustervergleich"},
     {94, u"Ungültige Verwendung von Null"},
-    {97, u"Eine Friend-Funktion kann nicht auf ein Objekt angewendet werden, das nicht eine Instanz der definierenden Klasse ist"},
+    {97, u"Eine Friend-Funktion kann nicht auf ein Objekt angewendet werden, das nicht eine "
+         u"Instanz der definierenden Klasse ist"},
     {298, u"System-DLL kann nicht geladen werden"},
     {320, u"Namen zeichenorientierter Geräte in Dateinamen unzulässig"},
     {321, u"Ungültiges Dateiformat"},
@@ -114,7 +116,8 @@ constexpr Fehlertabellenzeile Zeilen[] = {
     {481, u"Ungültiges Bild"},
     {482, u"Druckerfehler"},
     {483, u"Angegebene Eigenschaft wird vom Druckertreiber nicht unterstützt"},
-    {484, u"Druckerinformationen können nicht vom System abgerufen werden. Stellen Sie sicher, daß der Drucker richtig installiert ist"},
+    {484, u"Druckerinformationen können nicht vom System abgerufen werden. Stellen Sie sicher, daß "
+          u"der Drucker richtig installiert ist"},
     {485, u"Unzulässiger Bildtyp"},
     {486, u"Formular kann auf diesem Druckertyp nicht ausgedruckt werden"},
     {520, u"Zwischenablage kann nicht geleert werden"},
@@ -133,11 +136,14 @@ constexpr Fehlertabellenzeile Zeilen[] = {
 
 } // namespace
 
-std::span<const Fehlertabellenzeile> Fehlertabelle() { return Zeilen; }
+std::span<const Fehlertabellenzeile> Fehlertabelle() {
+    return Zeilen;
+}
 
 Text FehlerbeschreibungZuNummer(long nummer) {
-    auto zeile = std::lower_bound(std::begin(Zeilen), std::end(Zeilen), nummer,
-                                  [](const Fehlertabellenzeile& z, long n) { return z.nummer < n; });
+    auto zeile =
+        std::lower_bound(std::begin(Zeilen), std::end(Zeilen), nummer,
+                         [](const Fehlertabellenzeile& z, long n) { return z.nummer < n; });
     if (zeile == std::end(Zeilen) || zeile->nummer != nummer)
         return u"sonstiger Fehler";
     return zeile->beschreibung;

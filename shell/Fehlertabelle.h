@@ -15,6 +15,6 @@ std::span<const Fehlertabellenzeile> Fehlertabelle();
 // Beschreibung zur Fehlernummer; "sonstiger Fehler" für jede Nummer ohne Zeile.
 Text FehlerbeschreibungZuNummer(long nummer);
 
-// Text des Fehlerberichts: "Fehlerart: [" + Beschreibung + "]!", die Bitte um Neustart und, wenn die
-// Fehlerdateien der Engine etwas enthielten, "Vexlo-Fehler:" mit deren Zeilen.
+// Text des Fehlerberichts: "Fehlerart: [" + Beschreibung + "]!", die Bitte um Neustart und, wenn
+// die Fehlerdateien der Engine etwas enthielten, "Vexlo-Fehler:" mit deren Zeilen.
 Text FehlerberichtText(const Text& fehlerbeschreibung, const Text& fehlerdateitext);

@@ -11,8 +11,7 @@
 namespace {
 
 // Ein Ladeschritt, der scheitert, wird ohne Meldung übergangen; der Start geht weiter.
-template <class Aktion>
-void Schritt(Aktion&& aktion) {
+template <class Aktion> void Schritt(Aktion&& aktion) {
     try {
         aktion();
     } catch (const std::exception&) {
@@ -33,7 +32,8 @@ Text ProgrammverzeichnisErmitteln(Umgebung& umgebung) {
 // Der Text nennt immer das feste Verzeichnis, auch wenn VexloVerzeichnis anders lautete.
 void EngineprüfungMelden(Basisformular& form) {
     const Sitzungszustand& z = form.zustand;
-    if (DateiExistiert(form.umgebung.datei, z.VexloVerzeichnis + u"bo" + z.Versionskennung + u".exe"))
+    if (DateiExistiert(form.umgebung.datei,
+                       z.VexloVerzeichnis + u"bo" + z.Versionskennung + u".exe"))
         return;
     form.umgebung.dialoge.Zeigen(
         Meldung{u"Vexlo ist nicht unter <c:\\programme\\vexlo\\> installiert!\n\n"
@@ -92,10 +92,9 @@ Text SystembreiteAusBeschreibung(const Text& beschreibung) {
 
 void FensterbeschriftungSetzen(Basisformular& form) {
     const Text& version = form.zustand.Versionskennung;
-    form.fenster.SetzeCaption(u"Kestrav für Qel" + version + u"/Bo" + version + u" V" +
-                              ZahlText(KESTRAV_VERSION_HAUPT) + u"." +
-                              ZahlText(KESTRAV_VERSION_NEBEN) + u"(" +
-                              ZahlText(KESTRAV_VERSION_REVISION) + u")");
+    form.fenster.SetzeCaption(
+        u"Kestrav für Qel" + version + u"/Bo" + version + u" V" + ZahlText(KESTRAV_VERSION_HAUPT) +
+        u"." + ZahlText(KESTRAV_VERSION_NEBEN) + u"(" + ZahlText(KESTRAV_VERSION_REVISION) + u")");
 }
 
 void FormularLaden(Basisformular& form) {

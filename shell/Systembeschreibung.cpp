@@ -15,8 +15,12 @@ constexpr int ArchitekturX86 = 0;
 constexpr int ArchitekturItanium = 6;
 constexpr int ArchitekturX64 = 9;
 
-bool Arbeitsplatz(const Versionsdaten& d) { return d.produkttyp == 1; }
-bool Suite(const Versionsdaten& d, std::uint32_t bit) { return (d.suitemaske & bit) != 0; }
+bool Arbeitsplatz(const Versionsdaten& d) {
+    return d.produkttyp == 1;
+}
+bool Suite(const Versionsdaten& d, std::uint32_t bit) {
+    return (d.suitemaske & bit) != 0;
+}
 
 // Nur NT 5.2 und NT 6 fragen die Architektur; dort ist eine verweigerte Abfrage ein Fehler.
 int Architektur(const Versionsdaten& d) {
@@ -125,24 +129,42 @@ Text WindowsServer2003(const Versionsdaten& d) {
 
 Text Nt6Edition(std::uint32_t produktinfo) {
     switch (produktinfo) {
-    case 1: return u"Ultimate Edition";
-    case 2: return u"Home Basic Edition";
-    case 3: return u"Home Premium Edition";
-    case 4: return u"Enterprise Edition";
-    case 6: return u"Business Edition";
-    case 7: return u"Standard Edition";
-    case 8: return u"Datacenter Edition";
-    case 9: return u"Small Business Server";
-    case 10: return u"Enterprise Edition";
-    case 11: return u"Starter Edition";
-    case 12: return u"Datacenter Edition (core installation)";
-    case 13: return u"Standard Edition (core installation)";
-    case 14: return u"Enterprise Edition (core installation)";
-    case 15: return u"Enterprise Edition for Itanium-based Systems";
-    case 17: return u"Web Server Edition";
-    case 18: return u"Cluster Server Edition";
-    case 25: return u"Small Business Server Premium Edition";
-    default: return Text();
+    case 1:
+        return u"Ultimate Edition";
+    case 2:
+        return u"Home Basic Edition";
+    case 3:
+        return u"Home Premium Edition";
+    case 4:
+        return u"Enterprise Edition";
+    case 6:
+        return u"Business Edition";
+    case 7:
+        return u"Standard Edition";
+    case 8:
+        return u"Datacenter Edition";
+    case 9:
+        return u"Small Business Server";
+    case 10:
+        return u"Enterprise Edition";
+    case 11:
+        return u"Starter Edition";
+    case 12:
+        return u"Datacenter Edition (core installation)";
+    case 13:
+        return u"Standard Edition (core installation)";
+    case 14:
+        return u"Enterprise Edition (core installation)";
+    case 15:
+        return u"Enterprise Edition for Itanium-based Systems";
+    case 17:
+        return u"Web Server Edition";
+    case 18:
+        return u"Cluster Server Edition";
+    case 25:
+        return u"Small Business Server Premium Edition";
+    default:
+        return Text();
     }
 }
 
@@ -160,8 +182,10 @@ Text WindowsNt6(const Versionsdaten& d) {
 
 Text WindowsNt(const Versionsdaten& d) {
     switch (d.hauptversion) {
-    case 3: return u"Windows NT 3.x";
-    case 4: return u"Windows NT 4.x";
+    case 3:
+        return u"Windows NT 3.x";
+    case 4:
+        return u"Windows NT 4.x";
     case 5:
         if (d.nebenversion == 0)
             return Windows2000(d);
@@ -170,18 +194,25 @@ Text WindowsNt(const Versionsdaten& d) {
         if (d.nebenversion == 2)
             return WindowsServer2003(d);
         return Text();
-    case 6: return WindowsNt6(d);
-    default: return Text();
+    case 6:
+        return WindowsNt6(d);
+    default:
+        return Text();
     }
 }
 
 Text Grundbeschreibung(const Versionsdaten& d) {
     switch (d.plattform) {
-    case 0: return u"Windows 3.1";
-    case 1: return Windows9x(d);
-    case 2: return WindowsNt(d);
-    case 3: return u"Windows CE";
-    default: return Text();
+    case 0:
+        return u"Windows 3.1";
+    case 1:
+        return Windows9x(d);
+    case 2:
+        return WindowsNt(d);
+    case 3:
+        return u"Windows CE";
+    default:
+        return Text();
     }
 }
 

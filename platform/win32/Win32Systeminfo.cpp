@@ -62,8 +62,9 @@ Versionsdaten VersionsdatenAbfragen() {
     d.nebenversion = static_cast<int>(info.dwMinorVersion);
     // Windows 9x hält im oberen Wort der Buildnummer die Versionsnummern.
     d.build = info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ? LOWORD(info.dwBuildNumber)
-                                                               : info.dwBuildNumber;
-    d.servicepack = AusAnsi(info.szCSDVersion, strnlen(info.szCSDVersion, sizeof info.szCSDVersion));
+                                                              : info.dwBuildNumber;
+    d.servicepack =
+        AusAnsi(info.szCSDVersion, strnlen(info.szCSDVersion, sizeof info.szCSDVersion));
     if (erweitert) {
         d.produkttyp = info.wProductType;
         d.suitemaske = info.wSuiteMask;
@@ -93,7 +94,9 @@ Versionsdaten VersionsdatenAbfragen() {
 
 } // namespace
 
-Text Win32Systeminfo::Beschreibung() { return Systembeschreibung(VersionsdatenAbfragen()); }
+Text Win32Systeminfo::Beschreibung() {
+    return Systembeschreibung(VersionsdatenAbfragen());
+}
 
 Text Win32Systeminfo::Programmpfad() {
     std::vector<wchar_t> puffer(32768);
