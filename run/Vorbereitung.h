@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/Text.h"
+
+class Basisformular;
+struct Sitzungszustand;
+
+// " +A" bzw. " +ACF" mit dem Namen der Sammeldatei.
+Text QelAntennenschalter(const Sitzungszustand& zustand);
+Text BoAntennenschalter(const Sitzungszustand& zustand);
+// Entfernt beide Antennenschalter aus den Parametertexten, wo sie stehen.
+void AntennenschalterEntfernen(Basisformular& form);
+
+// Text von Beobachtungstag ohne Leerzeichen außen, "xxxx" wenn leer.
+Text TageskennungAus(const Text& beobachtungstag);
+// Nur für diese Versionen gibt es Aufrufworte.
+bool VersionUnterstuetzt(const Text& versionskennung);
+
+// Sperren, Fragen, Antennenentscheidung, Hinweisfenster, Tageskennung. false: der Lauf ist hier
+// zu Ende (Nein, nicht unterstützte Version oder Abbruch) und das Fenster schon freigegeben.
+bool LaufVorbereiten(Basisformular& form);
+
+// Beendet den Lauf ohne Auswertung: Hinweisfenster zu, Fenster frei.
+void LaufAnhalten(Basisformular& form);
