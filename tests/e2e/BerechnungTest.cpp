@@ -1,4 +1,5 @@
-// Ganze Läufe: Jobdatei Byte für Byte, Reihenfolge der Punkte, Aufräumen, zwei Läufe hintereinander.
+// Ganze Läufe: Jobdatei Byte für Byte, Reihenfolge der Punkte, Aufräumen, zwei Läufe
+// hintereinander.
 #include "Laufumgebung.h"
 
 #include <algorithm>
@@ -16,11 +17,12 @@ std::string BoZeile(const std::string& programm, const std::string& virt, const 
                     const std::string& bo = BoStandard + " +ACF$$$$$.atx") {
     const std::string stamm = punkt.substr(0, punkt.find('.'));
     return Vexlo + programm + " " + virt + " " + punkt + " +FE_ergebnis_" + stamm +
-           "_list.txt +FS_ergebnis_" + stamm + "_sol.txt +FL_ergebnis_" + stamm + "_log.txt " +
-           bo + "\r\n";
+           "_list.txt +FS_ergebnis_" + stamm + "_sol.txt +FL_ergebnis_" + stamm + "_log.txt " + bo +
+           "\r\n";
 }
 
 struct JobdateiFall {
+    const char* name;
     const char16_t* version;
     int bildschirmausgabe;
     std::string bytes;
@@ -52,23 +54,23 @@ TEST_P(JobdateiTest, BeispielpunktByteFuerByte) {
 
 INSTANTIATE_TEST_SUITE_P(
     VersionUndPause, JobdateiTest,
-    ::testing::Values(
-        JobdateiFall{u"2", 1,
-                     QelZeile("qel2", "np012830.23o") +
-                         BoZeile("bo2", "virt283.23o", "np012830.23o") + "pause\r\n",
-                     Fensterstil::NormalMitFokus},
-        JobdateiFall{u"2", 0,
-                     QelZeile("qel2", "np012830.23o") +
-                         BoZeile("bo2", "virt283.23o", "np012830.23o"),
-                     Fensterstil::MinimiertOhneFokus},
-        JobdateiFall{u"1", 1,
-                     QelZeile("qel", "np012830.23o") +
-                         BoZeile("bo1", "virt283.23o", "np012830.23o") + "pause\r\n",
-                     Fensterstil::NormalMitFokus},
-        JobdateiFall{u"1", 0,
-                     QelZeile("qel", "np012830.23o") +
-                         BoZeile("bo1", "virt283.23o", "np012830.23o"),
-                     Fensterstil::MinimiertOhneFokus}));
+    ::testing::Values(JobdateiFall{"Version2MitPause", u"2", 1,
+                                   QelZeile("qel2", "np012830.23o") +
+                                       BoZeile("bo2", "virt283.23o", "np012830.23o") + "pause\r\n",
+                                   Fensterstil::NormalMitFokus},
+                      JobdateiFall{"Version2", u"2", 0,
+                                   QelZeile("qel2", "np012830.23o") +
+                                       BoZeile("bo2", "virt283.23o", "np012830.23o"),
+                                   Fensterstil::MinimiertOhneFokus},
+                      JobdateiFall{"Version1MitPause", u"1", 1,
+                                   QelZeile("qel", "np012830.23o") +
+                                       BoZeile("bo1", "virt283.23o", "np012830.23o") + "pause\r\n",
+                                   Fensterstil::NormalMitFokus},
+                      JobdateiFall{"Version1", u"1", 0,
+                                   QelZeile("qel", "np012830.23o") +
+                                       BoZeile("bo1", "virt283.23o", "np012830.23o"),
+                                   Fensterstil::MinimiertOhneFokus}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Laufumgebung, PunkteInListenreihenfolgeMitJahrDesErstenPunktes) {
     Neupunkte({u"zz012830.23o", u"aa012830.24o", u"abc.22o"});
@@ -83,9 +85,9 @@ TEST_F(Laufumgebung, PunkteInListenreihenfolgeMitJahrDesErstenPunktes) {
     const char* punkte[] = {"zz012830.23o", "aa012830.24o", "abc.22o"};
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(punkte[i]);
-        EXPECT_EQ(starts[i].jobdatei,
-                  Vexlo + "qel2 " + punkte[i] + " aaaa,bbbb,ab.2 +PRO -e10 \r\n" +
-                      BoZeile("bo2", "virtxxx.23o", punkte[i], BoStandard));
+        EXPECT_EQ(starts[i].jobdatei, Vexlo + "qel2 " + punkte[i] +
+                                          " aaaa,bbbb,ab.2 +PRO -e10 \r\n" +
+                                          BoZeile("bo2", "virtxxx.23o", punkte[i], BoStandard));
         EXPECT_EQ(starts[i].fortschritt, i + 1);
         EXPECT_TRUE(starts[i].zeitgeberAn);
     }
@@ -97,20 +99,20 @@ TEST_F(Laufumgebung, PunkteInListenreihenfolgeMitJahrDesErstenPunktes) {
 
 TEST_F(Laufumgebung, AufraeumenNachDenDreizehnMustern) {
     const std::vector<std::string> bleiben = {
-        "aaaa2830.23o", "bbbb2830.23o", "igs20.atx",   "notiz.txt",   "np012830.23o",
+        "aaaa2830.23o", "bbbb2830.23o", "igs20.atx",     "notiz.txt",  "np012830.23o",
         "x.ob",         "xvirt.23o",    "ergebnis.mini", "qellog.txt", "kestrav.bak"};
     const std::vector<std::string> weg = {
-        "a.koord",     "b.CST",          "_ergebnis_283.mini", "_ergebnis_np01_list.txt",
-        "_ergebnis",   "virt283.23o",    "VIRT283.23O",        "virtuell",
-        "x.prt",       "y.vrt",          "BoJob.bat",          "geoid.bog",
-        "z.bo1",       "q.err",          "p_log.txt",          "p_sol.txt",
+        "a.koord",   "b.CST",       "_ergebnis_283.mini", "_ergebnis_np01_list.txt",
+        "_ergebnis", "virt283.23o", "VIRT283.23O",        "virtuell",
+        "x.prt",     "y.vrt",       "BoJob.bat",          "geoid.bog",
+        "z.bo1",     "q.err",       "p_log.txt",          "p_sol.txt",
         "p_list.txt"};
     for (const auto& name : weg)
         Datei(name, "alt\r\n");
     Datei("Kestrav.bat", "alter Stapel\r\n");
     Datei("igs20.atx", AntexBeispiel());
-    for (const auto& name : {"notiz.txt", "x.ob", "xvirt.23o", "ergebnis.mini", "qellog.txt",
-                             "kestrav.bak"})
+    for (const auto& name :
+         {"notiz.txt", "x.ob", "xvirt.23o", "ergebnis.mini", "qellog.txt", "kestrav.bak"})
         Datei(name, "bleibt\r\n");
 
     Berechnen();

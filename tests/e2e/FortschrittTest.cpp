@@ -12,7 +12,9 @@ protected:
     Fortschritt() {
         Datei("igs20.atx", AntexBeispiel());
         form.bitteWarten.fenster.Beobachten([this] {
-            fensterTitel[t.schleife.JetztMs()] = form.bitteWarten.fenster.Caption();
+            const Text& titel = form.bitteWarten.fenster.Caption();
+            if (fensterTitel.empty() || fensterTitel.rbegin()->second != titel)
+                fensterTitel[t.schleife.JetztMs()] = titel;
         });
         form.bitteWarten.BerechnePunkt.Beobachten([this] {
             const Text& zeile = form.bitteWarten.BerechnePunkt.Caption();
@@ -28,7 +30,7 @@ protected:
         });
     }
 
-    std::map<long long, Text> fensterTitel; // letzter Titel je virtueller Millisekunde
+    std::map<long long, Text> fensterTitel; // jeder neue Titel mit seiner virtuellen Zeit
     std::vector<Text> punktzeilen;
 };
 
@@ -45,9 +47,9 @@ TEST_F(Fortschritt, BerechnungszeitZaehltSekundenAbNull) {
 }
 
 TEST_F(Fortschritt, PunktzeileJePunkt) {
-    Neupunkte({u"aa012830.23o", u"bb012830.23o", u"np012830.23o", u"np_12830.23o",
-               u"c_c_2830.23o"});
-    t.prozesse.laufzeitMs = 1500;
+    Neupunkte(
+        {u"aa012830.23o", u"bb012830.23o", u"np012830.23o", u"np_12830.23o", u"c_c_2830.23o"});
+    t.prozesse.laufzeitMs = 2500;
 
     Berechnen();
 

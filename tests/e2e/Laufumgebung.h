@@ -1,21 +1,22 @@
 #pragma once
 // Ein Berechnungslauf im temporären Laufwerk C: mit der Prozess-Attrappe: jeder Stapelstart hält
 // fest, was die Engine in diesem Moment im Arbeitsverzeichnis vorfände.
-#include "TestUmgebung.h"
+#include "hilfen/TestUmgebung.h"
 #include "run/Lauf.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
 // Was beim Start eines Stapels vorlag.
 struct Stapelstart {
-    std::string jobdatei;              // Bytes von Kestrav.bat
-    std::string sammeldatei;           // Bytes von $$$$$.atx ("" wenn keine)
-    std::vector<std::string> dateien;  // Arbeitsverzeichnis, sortiert
-    int fortschritt = 0;               // ProgressBar-Wert
+    std::string jobdatei;             // Bytes von Kestrav.bat
+    std::string sammeldatei;          // Bytes von $$$$$.atx ("" wenn keine)
+    std::vector<std::string> dateien; // Arbeitsverzeichnis, sortiert
+    int fortschritt = 0;              // ProgressBar-Wert
     bool zeitgeberAn = false;
 };
 
@@ -23,7 +24,8 @@ inline const std::string QelStandard = "-e10";
 inline const std::string BoStandard = "-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb";
 
 // Eine gültige kleine ANTEX-Datei mit zwei Antennen.
-std::string AntexBeispiel(const std::string& antenne1 = "ANT1", const std::string& antenne2 = "ANT2");
+std::string AntexBeispiel(const std::string& antenne1 = "ANT1",
+                          const std::string& antenne2 = "ANT2");
 
 class Laufumgebung : public ::testing::Test {
 protected:
@@ -52,7 +54,19 @@ protected:
     std::vector<Stapelstart> starts;
 };
 
-// Die drei Fragen und die Versionsmeldung, wie sie erscheinen.
+// Fälle mit einem Feld "name" erscheinen in Meldungen von GoogleTest unter diesem Namen. Im
+// unbenannten Namensraum, damit die Suche über die Fälle der Testdateien sie findet.
+namespace {
+template <typename Fall>
+requires requires(Fall f) {
+    f.name;
+}
+void PrintTo(const Fall& fall, std::ostream* aus) {
+    *aus << fall.name;
+}
+} // namespace
+
+// Die Fragen und die Abbruchmeldung, wie sie erscheinen.
 Meldung UeberschreibenFrage();
 Meldung OhneKorrekturFrage();
 Meldung OhneAntexdatenFrage();
