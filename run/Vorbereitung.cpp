@@ -70,7 +70,7 @@ void SchalterEntfernenWennEnthalten(TextFeld& feld, const Text& schalter) {
         feld.SetzeText(Entfernen(feld.Wert(), schalter));
 }
 
-// false: der Benutzer hat abgelehnt.
+// false: der Benutzer hat abgelehnt oder der Lauf wurde beim Sammeln abgebrochen.
 bool AntennenEntscheiden(Basisformular& form) {
     Kontrollkaestchen& korrektur = form.QelKorrAntenne;
     if (korrektur.Wert() == 0) {
@@ -90,6 +90,9 @@ bool AntennenEntscheiden(Basisformular& form) {
         korrektur.SetzeWert(0);
     } else if (antexVorhanden && korrektur.Wert() == 1) {
         AntexDateienSammeln(form);
+        // Der Abbruch hat die Schalter schon entfernt; sie dürfen nicht zurückkommen.
+        if (form.lauf.Abgebrochen)
+            return false;
         korrektur.SetzeWert(1);
         SchalterAnhaengenWennFehlt(form.QelWeitereParameter, QelAntennenschalter(form.zustand));
         SchalterAnhaengenWennFehlt(form.BoWeitereParameter, BoAntennenschalter(form.zustand));
@@ -139,11 +142,10 @@ bool LaufVorbereiten(Basisformular& form) {
         return false;
     }
     if (!AntennenEntscheiden(form)) {
-        LaufAnhalten(form);
+        if (!form.lauf.Abgebrochen)
+            LaufAnhalten(form);
         return false;
     }
-    if (form.lauf.Abgebrochen)
-        return false;
 
     form.bitteWarten.fenster.Zeigen();
     form.FrameBenutzereinstellungen.SetzeAktiviert(false);

@@ -120,6 +120,8 @@ TEST_F(Fortschritt, AbbruchBeimSammelnStartetNichts) {
 
     EXPECT_TRUE(t.prozesse.starts.empty());
     EXPECT_TRUE(Vorhanden("alt.koord"));
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), AusUtf8(QelStandard));
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), AusUtf8(BoStandard));
     EXPECT_FALSE(form.bitteWarten.fenster.Angezeigt());
     ErwarteMeldungen({UeberschreibenFrage(), AbbruchMeldung()});
     ErwarteRuhezustand();
