@@ -34,6 +34,17 @@ bool PunktBeenden(Basisformular& form) {
     return Nachgeben(form);
 }
 
+// Vorbereitung, Aufräumen und Laufwerte; false, wenn der Lauf schon hier endet.
+bool LaufBeginnen(Basisformular& form) {
+    if (!LaufVorbereiten(form))
+        return false;
+    ArbeitsbereichAufraeumen(form);
+    if (form.lauf.Abgebrochen)
+        return false;
+    LaufwerteSetzen(form);
+    return true;
+}
+
 // Steht das Fenster nach dem letzten Schritt eines Laufs noch im Laufzustand, wird es hier
 // freigegeben, damit kein Weg aus dem Lauf ein gesperrtes Fenster hinterlässt.
 void LaufzustandBeenden(Basisformular& form) {
@@ -45,6 +56,8 @@ void LaufzustandBeenden(Basisformular& form) {
 
 } // namespace
 
+// Der einzige Fehlerfang des Laufs: jeder Laufzeitfehler geht in den Fehlerpfad, der entweder
+// hinter dem Punkt in Arbeit weitermachen lässt oder den Lauf beendet.
 void CommandBerechnen_Click(Basisformular& form) {
     form.lauf.Abgebrochen = false;
     constexpr int vorDenPunkten = -1;
@@ -53,12 +66,8 @@ void CommandBerechnen_Click(Basisformular& form) {
     for (;;) {
         try {
             if (position == vorDenPunkten) {
-                if (!LaufVorbereiten(form))
+                if (!LaufBeginnen(form))
                     return;
-                ArbeitsbereichAufraeumen(form);
-                if (form.lauf.Abgebrochen)
-                    return;
-                LaufwerteSetzen(form);
                 anzahl = form.Neupunkte.Anzahl();
                 position = 0;
             }
