@@ -3,6 +3,7 @@
 #include "run/Jobdatei.h"
 #include "run/Lauf.h"
 #include "run/Vorbereitung.h"
+#include "run/Warten.h"
 #include "shell/Basisformular.h"
 #include "station/modKestrav.h"
 
@@ -35,14 +36,44 @@ bool Nachgeben(Basisformular& form) {
     return !form.lauf.Abgebrochen;
 }
 
+namespace {
+
+// Die Warteroutine kennt nur die Dienste. Nach einem Abbruch meldet diese Hülle den Stapel als
+// beendet und schläft nicht mehr, so endet das Warten bei der nächsten Abfrage; die Engine selbst
+// läuft weiter.
+class AbbruchBeachtendeProzesse : public Prozesse {
+public:
+    AbbruchBeachtendeProzesse(Prozesse& prozesse, const bool& abgebrochen)
+        : prozesse_(prozesse), abgebrochen_(abgebrochen) {}
+
+    int StapelStarten(const Text& stapeldatei, Fensterstil stil) override {
+        return prozesse_.StapelStarten(stapeldatei, stil);
+    }
+    int ProgrammStarten(const Text& programm, const Text& argumente, Fensterstil stil) override {
+        return prozesse_.ProgrammStarten(programm, argumente, stil);
+    }
+    int Exitcode(int taskId) override { return abgebrochen_ ? 0 : prozesse_.Exitcode(taskId); }
+    void WarteAufEnde(int taskId, int maxMs) override {
+        if (!abgebrochen_)
+            prozesse_.WarteAufEnde(taskId, maxMs);
+    }
+    Text ZugeordnetesProgramm(const Text& datei) override {
+        return prozesse_.ZugeordnetesProgramm(datei);
+    }
+    void TexteditorOeffnen(const Text& datei) override { prozesse_.TexteditorOeffnen(datei); }
+
+private:
+    Prozesse& prozesse_;
+    const bool& abgebrochen_;
+};
+
+} // namespace
+
 bool AufStapelWarten(Basisformular& form) {
     Umgebung& u = form.umgebung;
-    const int kennung = form.lauf.Prozesskennung;
-    while (u.prozesse.Exitcode(kennung) == NOCH_AKTIV) {
-        if (!Nachgeben(form))
-            return false;
-        u.prozesse.WarteAufEnde(kennung, 100);
-    }
+    AbbruchBeachtendeProzesse prozesse(u.prozesse, form.lauf.Abgebrochen);
+    Umgebung mitAbbruch{u.datei, prozesse, u.schleife, u.dialoge, u.programm, u.system};
+    WarteAufProzess(mitAbbruch, form.lauf.Prozesskennung);
     return !form.lauf.Abgebrochen;
 }
 
