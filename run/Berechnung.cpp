@@ -1,3 +1,4 @@
+#include "evaluation/Abschluss.h"
 #include "run/Fortschritt.h"
 #include "run/Jobdatei.h"
 #include "run/Lauf.h"

@@ -1,5 +1,6 @@
 #include "run/Vorbereitung.h"
 
+#include "evaluation/Abschluss.h"
 #include "run/Antex.h"
 #include "run/Lauf.h"
 #include "shell/Basisformular.h"
@@ -65,11 +66,6 @@ void SchalterAnhaengenWennFehlt(TextFeld& feld, const Text& schalter) {
         feld.SetzeText(feld.Wert() + schalter);
 }
 
-void SchalterEntfernenWennEnthalten(TextFeld& feld, const Text& schalter) {
-    if (Enthaelt(feld.Wert(), schalter))
-        feld.SetzeText(Entfernen(feld.Wert(), schalter));
-}
-
 // false: der Benutzer hat abgelehnt oder der Lauf wurde beim Sammeln abgebrochen.
 bool AntennenEntscheiden(Basisformular& form) {
     Kontrollkaestchen& korrektur = form.QelKorrAntenne;
@@ -108,11 +104,6 @@ Text QelAntennenschalter(const Sitzungszustand& zustand) {
 
 Text BoAntennenschalter(const Sitzungszustand& zustand) {
     return u" +ACF" + zustand.AntexSammeldatei;
-}
-
-void AntennenschalterEntfernen(Basisformular& form) {
-    SchalterEntfernenWennEnthalten(form.QelWeitereParameter, QelAntennenschalter(form.zustand));
-    SchalterEntfernenWennEnthalten(form.BoWeitereParameter, BoAntennenschalter(form.zustand));
 }
 
 Text TageskennungAus(const Text& beobachtungstag) {

@@ -7,8 +7,6 @@ struct Sitzungszustand;
 // " +A" bzw. " +ACF" mit dem Namen der Sammeldatei.
 Text QelAntennenschalter(const Sitzungszustand& zustand);
 Text BoAntennenschalter(const Sitzungszustand& zustand);
-// Entfernt beide Antennenschalter aus den Parametertexten, wo sie stehen.
-void AntennenschalterEntfernen(Basisformular& form);
 
 // Text von Beobachtungstag ohne Leerzeichen außen, "xxxx" wenn leer.
 Text TageskennungAus(const Text& beobachtungstag);

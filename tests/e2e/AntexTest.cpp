@@ -104,6 +104,8 @@ TEST_F(Laufumgebung, AntexOhneKopfendeGehtInDenFehlerpfad) {
     EXPECT_FALSE(form.bitteWarten.fenster.Angezeigt());
     EXPECT_EQ(form.QelWeitereParameter.Wert(), AusUtf8(QelStandard));
     EXPECT_EQ(form.BoWeitereParameter.Wert(), AusUtf8(BoStandard));
+    EXPECT_EQ(form.zustand.Fehlerbeschreibung, u"Index außerhalb des gültigen Bereichs");
+    EXPECT_EQ(t.dialoge.protokoll.back().meldung.titel, u"Achtung Fehler!");
     ErwarteRuhezustand();
 }
 

@@ -139,6 +139,37 @@ TEST_F(Fortschritt, StapelNichtStartbarGehtInDenFehlerpfad) {
     EXPECT_FALSE(form.bitteWarten.fenster.Angezeigt());
     EXPECT_EQ(form.QelWeitereParameter.Wert(), AusUtf8(QelStandard));
     EXPECT_EQ(form.BoWeitereParameter.Wert(), AusUtf8(BoStandard));
+    EXPECT_EQ(t.dialoge.protokoll.back().meldung.titel, u"Achtung Fehler!");
+    EXPECT_NE(form.zustand.Fehlerbeschreibung.find(u"Datei nicht gefunden"), Text::npos);
+    ErwarteRuhezustand();
+}
+
+TEST_F(Fortschritt, NachFehlendenGleichzeitigenBeobachtungenGehtEsWeiter) {
+    Neupunkte({u"np012830.23o", u"np022830.23o", u"np032830.23o"});
+    // Der erste Punkt scheitert mit dem Fehlerbericht der Engine, die anderen rechnen ohne Warnung.
+    t.prozesse.engine = [this, engine = t.prozesse.engine](const Text& stapel) {
+        engine(stapel);
+        if (starts.size() == 1) {
+            Datei("qel.err", "  VEXLO-error: no simultaneous observations  \r\n");
+            throw Laufzeitfehler(53, "Engine");
+        }
+        Datei("_ergebnis_" + NachUtf8(form.lauf.Dateistamm) + "_list.txt",
+              "RovN\r\nnp 1.0 2.0 3.0 high x 95 12 7.5 1.8\r\n");
+    };
+    std::vector<bool> zeitgeber;
+    form.TimerAbbruch.Beobachten([&] { zeitgeber.push_back(form.TimerAbbruch.Aktiviert()); });
+
+    Berechnen();
+
+    ASSERT_EQ(starts.size(), 3u);
+    // Auch der gescheiterte Punkt endet mit abgeschaltetem Zeitgeber.
+    EXPECT_EQ(zeitgeber, (std::vector<bool>{true, false, true, false, true, false}));
+    EXPECT_EQ(Inhalt("_ergebnis_2830.info"),
+              "Vexlo-Fehler: no simultaneous observations f\xFCr den Punkt np012830.23o! Keine "
+              "Berechnung m\xF6glich! ***\r\n");
+    const auto texte = t.dialoge.Texte();
+    ASSERT_FALSE(texte.empty());
+    EXPECT_EQ(texte.back().substr(0, 27), u"3 Neupunktkoordinaten mit 1");
     ErwarteRuhezustand();
 }
 
