@@ -61,6 +61,15 @@ void MitgelieferteAntexKopieren(Basisformular& form) {
         DateiSchreiben(ds, ziel, DateiLesen(ds, quelle));
 }
 
+// Die Antennenschalter zeigen beide Module auf die Sammeldatei.
+Text QelAntennenschalter(const Sitzungszustand& zustand) {
+    return u" +A" + zustand.AntexSammeldatei;
+}
+
+Text BoAntennenschalter(const Sitzungszustand& zustand) {
+    return u" +ACF" + zustand.AntexSammeldatei;
+}
+
 void SchalterAnhaengenWennFehlt(TextFeld& feld, const Text& schalter) {
     if (!Enthaelt(feld.Wert(), schalter))
         feld.SetzeText(feld.Wert() + schalter);
@@ -97,14 +106,6 @@ bool AntennenEntscheiden(Basisformular& form) {
 }
 
 } // namespace
-
-Text QelAntennenschalter(const Sitzungszustand& zustand) {
-    return u" +A" + zustand.AntexSammeldatei;
-}
-
-Text BoAntennenschalter(const Sitzungszustand& zustand) {
-    return u" +ACF" + zustand.AntexSammeldatei;
-}
 
 Text TageskennungAus(const Text& beobachtungstag) {
     Text kennung = Trimmen(beobachtungstag);

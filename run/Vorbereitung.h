@@ -2,11 +2,6 @@
 #include "platform/Text.h"
 
 class Basisformular;
-struct Sitzungszustand;
-
-// " +A" bzw. " +ACF" mit dem Namen der Sammeldatei.
-Text QelAntennenschalter(const Sitzungszustand& zustand);
-Text BoAntennenschalter(const Sitzungszustand& zustand);
 
 // Text von Beobachtungstag ohne Leerzeichen außen, "xxxx" wenn leer.
 Text TageskennungAus(const Text& beobachtungstag);
