@@ -1,0 +1,13 @@
+#pragma once
+// Versteckte Schalter für Werkzeuge, nicht für Benutzer:
+//   KESTRAV_SCREENSHOT=VERZEICHNIS  Bilder der drei Reiter und des Wartefensters, dann Ende.
+//   KESTRAV_STARTMESSUNG=1          Ende, sobald das Hauptfenster gezeichnet ist.
+class Basisformular;
+class Hauptfenster;
+
+// Nach dem Zeigen des Hauptfensters aufrufen; ohne Schalter geschieht nichts.
+void SonderlaufPlanen(Basisformular& form, Hauptfenster& fenster);
+
+// Wartet, bis das Fenster auf dem Bildschirm ist, und zeichnet es einmal vollständig.
+class QWidget;
+void WartenBisGezeichnet(QWidget* fenster);
