@@ -316,6 +316,7 @@ namespace {
 
 // Zustand der Bindung eines Fensters, geteilt zwischen Ereignisfilter und Beobachter.
 struct Fensterbindung {
+    Fensterbindung(Fenster& m, QWidget* f) : modell(m), fenster(f) {}
     Fenster& modell;
     QWidget* fenster;
     bool qtSchliesst = false; // Qt schließt gerade selbst; das Modell folgt nur
@@ -381,8 +382,8 @@ struct Fensterbindung {
 
 void Binder::Binden(Fenster& modell, QWidget* fenster) {
     fenster->setObjectName(QString::fromStdString(modell.Name()));
-    auto bindung = std::make_shared<Fensterbindung>(Fensterbindung{modell, fenster});
-    new Ereignisfilter(fenster,
+    auto bindung = std::make_shared<Fensterbindung>(modell, fenster);
+    new Ereignisfilter(fenster, this,
                        [bindung](QEvent* ereignis) { return bindung->Ereignis(ereignis); });
     Beobachten(modell, fenster, [bindung] { bindung->Abgleichen(); });
 }
