@@ -1,5 +1,6 @@
 #include "ui/Binder.h"
 
+#include "ui/Ereignisfilter.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
 
@@ -37,20 +38,6 @@ void RegelAusfuehren(const std::function<void()>& regel) {
 }
 
 namespace {
-
-// Ereignisfilter aus einer Funktion. Er gehört dem Binder, damit nach dessen Abbau kein Ereignis
-// mehr ein Modell erreicht.
-class Ereignisfilter : public QObject {
-public:
-    Ereignisfilter(QObject* ziel, QObject* besitzer, std::function<bool(QEvent*)> filter)
-        : QObject(besitzer), filter_(std::move(filter)) {
-        ziel->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* ereignis) override { return filter_(ereignis); }
-
-private:
-    std::function<bool(QEvent*)> filter_;
-};
 
 // In Beschriftungen von Knöpfen, Menüs und Reitern ist "&" sonst ein Tastenkürzel.
 QString OhneKuerzel(const Text& text) {

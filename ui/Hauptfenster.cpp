@@ -2,6 +2,7 @@
 
 #include "shell/Basisformular.h"
 #include "shell/Fenstergroesse.h"
+#include "ui/Ereignisfilter.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -48,6 +49,26 @@ template <class W> W* Schmal(W* feld, int zeichen) {
     const int breite = feld->fontMetrics().horizontalAdvance(QString(zeichen, u'0')) + 12;
     feld->setFixedWidth(breite);
     return feld;
+}
+
+// Die Hinweisliste soll ohne Umbruch und ohne Rollen in das feste Fenster passen; bei breiten
+// Systemschriften wird ihre Schrift dafür verkleinert, bis zu einer noch lesbaren Größe.
+void SchriftEinpassen(QPlainTextEdit* feld) {
+    const QSize platz = feld->viewport()->size();
+    const double rand = 2 * feld->document()->documentMargin() + 2;
+    const QStringList zeilen = feld->toPlainText().split(u'\n');
+    QFont schrift = feld->parentWidget()->font();
+    for (; schrift.pointSizeF() > 6.0; schrift.setPointSizeF(schrift.pointSizeF() - 0.25)) {
+        const QFontMetrics masse(schrift);
+        int breite = 0;
+        for (const QString& zeile : zeilen)
+            breite = std::max(breite, masse.horizontalAdvance(zeile));
+        if (breite + rand <= platz.width() &&
+            zeilen.size() * masse.lineSpacing() + rand <= platz.height())
+            break;
+    }
+    if (schrift != feld->font())
+        feld->setFont(schrift);
 }
 
 void SchriftSetzen(QWidget* fenster) {
@@ -213,11 +234,13 @@ QWidget* Hauptfenster::ReiterAnalyse() {
     erklaerung->setWordWrap(true);
     innen->addWidget(erklaerung);
 
+    innen->addSpacing(Abstand);
     innen->addWidget(binder_.Neu<QLabel>(f.Label6));
     innen->addLayout(Zeile({binder_.Neu<QCheckBox>(f.VexloBildschirmausgabe),
                             binder_.Neu<QCheckBox>(f.ErgebnisAnzeigen),
                             binder_.Neu<QCheckBox>(f.FehlerAnzeigen)}));
 
+    innen->addSpacing(Abstand);
     innen->addWidget(binder_.Neu<QLabel>(f.Label4));
     auto* gitter = new QGridLayout;
     gitter->setSpacing(Abstand);
@@ -260,6 +283,12 @@ void Hauptfenster::BitteWartenAnlegen() {
     auto* hinweise = binder_.Neu<QPlainTextEdit>(b.Text1);
     hinweise->setReadOnly(true);
     hinweise->document()->setDocumentMargin(2);
+    hinweise->setLineWrapMode(QPlainTextEdit::NoWrap);
+    new Ereignisfilter(hinweise->viewport(), hinweise, [hinweise](QEvent* ereignis) {
+        if (ereignis->type() == QEvent::Resize)
+            SchriftEinpassen(hinweise);
+        return false;
+    });
     spalte->addWidget(hinweise, 1);
     binder_.Binden(b.fenster, bitteWarten_.get());
 }

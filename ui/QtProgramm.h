@@ -2,9 +2,8 @@
 // Mauszeiger, sofortiges Ende und Menüfarbe mit Qt.
 #include "platform/Programm.h"
 
+#include <QMenuBar>
 #include <QPointer>
-
-class QMenuBar;
 
 class QtProgramm : public Programm {
 public:
