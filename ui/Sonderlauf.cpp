@@ -1,14 +1,13 @@
 #include "ui/Sonderlauf.h"
 
 #include "shell/Basisformular.h"
+#include "ui/Gezeichnet.h"
 #include "ui/Hauptfenster.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPixmap>
 #include <QTimer>
-#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,16 +41,6 @@ void Bildschirmfotos(Basisformular& form, Hauptfenster& fenster, const QString& 
 }
 
 } // namespace
-
-void WartenBisGezeichnet(QWidget* fenster) {
-    QElapsedTimer uhr;
-    uhr.start();
-    while ((!fenster->windowHandle() || !fenster->windowHandle()->isExposed()) &&
-           uhr.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QCoreApplication::processEvents();
-    fenster->repaint();
-}
 
 void SonderlaufPlanen(Basisformular& form, Hauptfenster& fenster) {
     const QString bilder = qEnvironmentVariable("KESTRAV_SCREENSHOT");

@@ -7,7 +7,3 @@ class Hauptfenster;
 
 // Nach dem Zeigen des Hauptfensters aufrufen; ohne Schalter geschieht nichts.
 void SonderlaufPlanen(Basisformular& form, Hauptfenster& fenster);
-
-// Wartet, bis das Fenster auf dem Bildschirm ist, und zeichnet es einmal vollständig.
-class QWidget;
-void WartenBisGezeichnet(QWidget* fenster);
