@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 
 #include "QtAusgabe.h"
@@ -131,6 +132,12 @@ TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
     EXPECT_EQ(liste.Auswahl(), 1);
     QTest::mouseMove(w->viewport(), zweiter + QPoint(1, 1));
     EXPECT_GE(bewegt, 1);
+
+    // Der Tooltip der Liste erscheint auch über den Einträgen, die selbst keinen haben.
+    liste.SetzeTooltip(u"Auswahl Referenz");
+    QHelpEvent hilfe(QEvent::ToolTip, zweiter, w->viewport()->mapToGlobal(zweiter));
+    QApplication::sendEvent(w->viewport(), &hilfe);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Auswahl Referenz"));
 
     liste.SetzeAuswahl(2);
     EXPECT_EQ(w->currentRow(), 2);
