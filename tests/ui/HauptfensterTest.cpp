@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -139,7 +140,8 @@ TEST_F(Fenstertest, BitteWartenMitZehnHinweiszeilen) {
     QWidget* warten = fenster->BitteWarten();
     EXPECT_EQ(warten->windowTitle(), QStringLiteral("Kestrav-Hinweis"));
     EXPECT_FALSE(warten->isVisible());
-    const QStringList zeilen = Widget<QPlainTextEdit>("Text1", warten)->toPlainText().split(u'\n');
+    auto* hinweise = Widget<QPlainTextEdit>("Text1", warten);
+    const QStringList zeilen = hinweise->toPlainText().split(u'\n');
     ASSERT_EQ(zeilen.size(), 11); // zehn Zeilen, jede mit Zeilenende
     EXPECT_EQ(zeilen[0], QStringLiteral("Hinweise bei Abbruch oder Warnungen:"));
     EXPECT_EQ(zeilen[9], QStringLiteral("- fehlende Schreibrechte"));
@@ -149,6 +151,10 @@ TEST_F(Fenstertest, BitteWartenMitZehnHinweiszeilen) {
     EXPECT_TRUE(warten->isVisible());
     EXPECT_EQ(warten->size(), QSize(315, 209)); // 4725 x 3135 Twips bei 96 dpi
     EXPECT_FALSE(warten->isModal());
+    // Alle Zeilen lesbar, ohne zu rollen.
+    QApplication::processEvents();
+    EXPECT_FALSE(hinweise->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(hinweise->verticalScrollBar()->isVisible());
 }
 
 // Bei 96 dpi ist die Innenfläche 369 x 385 Pixel; auf jedem Reiter muss alles hineinpassen.
