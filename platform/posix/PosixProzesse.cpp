@@ -324,6 +324,13 @@ int PosixProzesse::StapelStarten(const Text& stapeldatei, Fensterstil stil) {
     if (!IstGewoehnlicheDatei(interpreter))
         throw Laufzeitfehler(53, interpreter);
 
+    // Im aktuellen Verzeichnis genügt der Name: "kestrav-cmd /c Kestrav.bat" im Terminaltitel.
+    std::string verzeichnis = AktuellesVerzeichnis();
+    if (datei.size() > verzeichnis.size() + 1 &&
+        datei.compare(0, verzeichnis.size(), verzeichnis) == 0 &&
+        datei[verzeichnis.size()] == '/' &&
+        datei.find('/', verzeichnis.size() + 1) == std::string::npos)
+        datei.erase(0, verzeichnis.size() + 1);
     std::vector<std::string> argumente = {interpreter, "/c", datei};
     if (stil != Fensterstil::MinimiertOhneFokus && AnzeigeVorhanden()) {
         std::string einstellung = Umgebungswert("KESTRAV_TERMINAL");

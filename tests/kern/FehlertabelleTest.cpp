@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(Fehlertabelle, HundertachtzehnNummernAufsteigend) {
     auto tabelle = Fehlertabelle();
     ASSERT_EQ(tabelle.size(), 118u);

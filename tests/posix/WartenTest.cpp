@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -22,7 +23,7 @@ public:
 
 long long JetztNs() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
+               std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
@@ -37,28 +38,37 @@ protected:
 };
 
 TEST_F(WartenTest, DecktDenGanzenStapelAbGibtAbUndEndetKurzNachIhm) {
-    // Die zweite Engine schreibt als Letztes die Uhrzeit ihres Endes.
     Skript(vexlo / "qel2", "sleep 0.06; echo qel > qel.txt");
-    Skript(vexlo / "bo2", "sleep 0.06; [ -e qel.txt ] && date +%s%N > ende.txt");
-    BytesSchreiben(arbeit / "Kestrav.bat",
-                   "c:\\programme\\vexlo\\qel2 np.23o\r\nc:\\programme\\vexlo\\bo2 virt.23o\r\n");
+    Skript(vexlo / "bo2", "sleep \"$2\"; [ -e qel.txt ] && echo bo > bo.txt");
     long long spaetestes = 0;
-    // Mehrere Punkte: ein Warten in festen 100-ms-Schritten träfe das Ende nur selten so knapp.
+    // Mehrere verschieden lange Punkte: ein Warten in festen 100-ms-Schritten träfe das Ende nur
+    // selten jedes Mal so knapp.
     for (int punkt = 0; punkt < 5; ++punkt) {
+        BytesSchreiben(
+            arbeit / "Kestrav.bat",
+            "c:\\programme\\vexlo\\qel2 np.23o\r\nc:\\programme\\vexlo\\bo2 virt.23o 0.0" +
+                std::to_string(40 + 13 * punkt) + "\r\n");
         fs::remove(arbeit / "qel.txt");
-        fs::remove(arbeit / "ende.txt");
+        fs::remove(arbeit / "bo.txt");
         schleife.aufrufe = 0;
         auto anfang = std::chrono::steady_clock::now();
         int Prozesskennung =
             prozesse->StapelStarten(u"Kestrav.bat", Fensterstil::MinimiertOhneFokus);
+        // Ein zweiter Beobachter merkt sich, wann der Prozess endet, ohne ihn einzusammeln.
+        long long ende = 0;
+        std::thread beobachter([&] {
+            siginfo_t info{};
+            waitid(P_PID, static_cast<id_t>(Prozesskennung), &info, WEXITED | WNOWAIT);
+            ende = JetztNs();
+        });
         WarteAufProzess(umgebung, Prozesskennung);
         long long zurueck = JetztNs();
+        beobachter.join();
         auto dauerMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                            std::chrono::steady_clock::now() - anfang)
                            .count();
 
-        ASSERT_TRUE(fs::exists(arbeit / "ende.txt")) << "Warten endete vor dem Stapel";
-        long long ende = std::stoll(BytesLesen(arbeit / "ende.txt"));
+        ASSERT_TRUE(fs::exists(arbeit / "bo.txt")) << "Warten endete vor dem Stapel";
         spaetestes = std::max(spaetestes, zurueck - ende);
         EXPECT_GE(schleife.aufrufe, 1);
         // Höchstens ein Abgeben je angefangene 100 ms: kein Warten im Kreis.
