@@ -114,6 +114,8 @@ TEST_F(BeendenTest, EndeFrameImLaufBrichtAbStattZuBeenden) {
     EXPECT_EQ(form.ProgressBar.Wert(), 0);
     EXPECT_EQ(Fragen(), 0);
     EXPECT_EQ(env.programmdienst.beendet, 0);
+    ASSERT_EQ(env.dialoge.protokoll.size(), 1u); // die Bitte des Abbruchs
+    EXPECT_EQ(env.dialoge.protokoll[0].meldung.text.rfind(u"Bitte schließen Sie", 0), 0u);
 }
 
 TEST_F(Fenstertest, InfoNenntDieGetrimmteBeschriftung) {
