@@ -1,6 +1,7 @@
 // kestrav.ini Byte für Byte: Lesen, Ersetzen, Laden in die Steuerelemente und Speichern.
 #include "shell/Einstellungen.h"
-#include "TestUmgebung.h"
+#include "Fallnamen.h"
+#include "hilfen/TestUmgebung.h"
 #include "platform/Laufzeitfehler.h"
 
 #include <gtest/gtest.h>
@@ -85,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LeseFall{"PDOP\r\nPDOP = 4\r\n", u"PDOP", u""},
                       LeseFall{"PDOP = 3 = 4\r\n", u"PDOP", u"3"},
                       LeseFall{"A = 1\rPDOP = 7", u"PDOP", u"7"},
-                      LeseFall{"H\xF6hensystem = 2\r\n", u"Höhensystem", u"2"}));
+                      LeseFall{"H\xF6hensystem = 2\r\n", u"Höhensystem", u"2"}),
+    [](const auto& fall) { return Fallname(fall.index, fall.param.bytes); });
 
 TEST_F(EinstellungenTest, LeseSchlüsselOhneDatei) {
     EXPECT_EQ(LeseSchlüssel(t.umgebung->datei, Ini, u"PDOP", u"="), u"");
@@ -115,8 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ErsetzFall{"A = 1\r\n\r\nB = 2", u"PDOP", "A = 1\r\n\r\nB = 2\r\n"},
                       ErsetzFall{"A = 1\r\nPDOP = 2", u"PDOP", "A = 1\r\nPDOP = 5\r\n"},
                       ErsetzFall{"\r\n", u"PDOP", "\r\n"}, ErsetzFall{"", u"PDOP", "\r\n"},
-                      ErsetzFall{"H\xD6HENSYSTEM=1\r\n", u"Höhensystem",
-                                 "H\xF6hensystem = 5\r\n"}));
+                      ErsetzFall{"H\xD6HENSYSTEM=1\r\n", u"Höhensystem", "H\xF6hensystem = 5\r\n"}),
+    [](const auto& fall) { return Fallname(fall.index, fall.param.vorher); });
 
 TEST_F(EinstellungenTest, ErsetzeSchlüsselLegtFehlendeDateiMitEinerLeerzeileAn) {
     ErsetzeSchlüssel(t.umgebung->datei, Ini, u"PDOP", u"=", u"5");
