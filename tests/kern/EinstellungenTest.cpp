@@ -295,3 +295,51 @@ TEST_F(EinstellungenTest, ScheiterndesSchreibenLässtDieAlteDateiGanz) {
 }
 
 } // namespace
+
+namespace {
+
+// Über den ganzen Start: ausgelieferte Datei laden, Optionen ändern, speichern, neu starten.
+TEST(EinstellungenStart, ZweiterStartZeigtDenGespeichertenStand) {
+    std::string gespeichert;
+    {
+        TestUmgebung t;
+        t.EngineInstallieren(true);
+        BytesSchreiben(
+            t.programm / "kestrav.ini",
+            BytesLesen(std::filesystem::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini"));
+        Basisformular& form = t.Start();
+        EXPECT_TRUE(t.dialoge.protokoll.empty());
+        EXPECT_EQ(form.fenster.Caption(), u"Kestrav für Qel2/Bo2 V5.0(2)");
+        form.VexloVersion.SetzeText(u"1");
+        form.QelGPS.SetzeWert(1);
+        form.QelKorrAntenne.SetzeWert(0);
+        form.QelHöheEllips.Waehlen();
+        form.PDOP.SetzeText(u"4");
+        form.VexloBildschirmausgabe.SetzeWert(1);
+        EinstellungenSpeichern(form);
+        gespeichert = BytesLesen(t.programm / "kestrav.ini");
+    }
+    EXPECT_EQ(gespeichert,
+              IniMit({{"VexloVersion", "1"},
+                      {"ANTEX-Antennkorrektur", "0"},
+                      {"H\xF6hensystem", "2"},
+                      {"ignoriere Beobachtungen von", "-SVG"},
+                      {"PDOP", "4"},
+                      {"Anzeige Berechnung", "1"},
+                      {"Qel-weitereParameter", "-e10 -SVG -A"},
+                      {"Bo-weitereParameter", "-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU"}}));
+    TestUmgebung t;
+    t.EngineInstallieren(true);
+    BytesSchreiben(t.programm / "kestrav.ini", gespeichert);
+    Basisformular& form = t.Start();
+    EXPECT_EQ(form.fenster.Caption(), u"Kestrav für Qel1/Bo1 V5.0(2)");
+    EXPECT_EQ(form.QelGPS.Wert(), 1);
+    EXPECT_EQ(form.QelKorrAntenne.Wert(), 0);
+    EXPECT_TRUE(form.QelHöheEllips.Gewaehlt());
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10 -SVG -A");
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), u"-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU");
+    EXPECT_EQ(form.PDOP.Wert(), u"4");
+    EXPECT_EQ(form.VexloBildschirmausgabe.Wert(), 1);
+}
+
+} // namespace
