@@ -1,6 +1,7 @@
 // Regeln der Schalter auf dem Reiter "Optionen" und der Grenzwertfelder, über die Modelle gesetzt
 // wie von der Oberfläche oder vom Laden der Einstellungen.
-#include "TestUmgebung.h"
+#include "Fallnamen.h"
+#include "hilfen/TestUmgebung.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +108,8 @@ TEST_P(VersionTest, NurEinsBisZweiGilt) {
 INSTANTIATE_TEST_SUITE_P(Faelle, VersionTest,
                          ::testing::Values(VersionFall{u"1.5", u"1.5"}, VersionFall{u"1", u"1"},
                                            VersionFall{u"3", u"2"}, VersionFall{u"0", u"2"},
-                                           VersionFall{u"", u"2"}, VersionFall{u"x1", u"2"}));
+                                           VersionFall{u"", u"2"}, VersionFall{u"x1", u"2"}),
+                         [](const auto& fall) { return Fallname(fall.index, fall.param.eingabe); });
 
 struct GrenzFall {
     const char16_t* eingabe;
@@ -129,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(Faelle, UntergrenzeTest,
                                            GrenzFall{u"4", u"4", u"5"},
                                            GrenzFall{u"4.9", u"4.9", u"5"},
                                            GrenzFall{u"12", u"12", u"12"},
-                                           GrenzFall{u"abc", u"4", u"5"}));
+                                           GrenzFall{u"abc", u"4", u"5"}),
+                         [](const auto& fall) { return Fallname(fall.index, fall.param.eingabe); });
 
 TEST_F(SchalterTest, StandardwerteDerGrenzwerte) {
     form.Satellitenanzahl.SetzeText(u"9");
