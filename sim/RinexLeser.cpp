@@ -41,8 +41,10 @@ private:
 
     bool KopfLesen() {
         std::string_view z;
-        if (!zeilen_.Naechste(z))
-            return Fehler("file is empty");
+        if (!zeilen_.Naechste(z)) {
+            fehler_ = "file is empty";
+            return false;
+        }
         if (Beschriftung(z) != "RINEX VERSION / TYPE")
             return Fehler("not a RINEX file (no RINEX VERSION / TYPE in the first line)");
         const FeldZahl version = ZahlLesen(Feld(z, 1, 9));
