@@ -4,9 +4,9 @@
 #include <functional>
 #include <vector>
 
-// Dateidienst der Logik. Alle Pfade in Windows-Form ("c:\programme\vexlo\bo2.exe", "_ergebnis_x.mini"
-// relativ zum aktuellen Verzeichnis). Inhalte werden als Windows-1252 gelesen und geschrieben.
-// Fehler werfen Laufzeitfehler mit der Nummer der Fehlertabelle.
+// Dateidienst der Logik. Alle Pfade in Windows-Form ("c:\programme\vexlo\bo2.exe",
+// "_ergebnis_x.mini" relativ zum aktuellen Verzeichnis). Inhalte werden als Windows-1252 gelesen
+// und geschrieben. Fehler werfen Laufzeitfehler mit der Nummer der Fehlertabelle.
 class Dateisystem {
 public:
     virtual ~Dateisystem() = default;
@@ -22,7 +22,8 @@ public:
     virtual void Schreiben(const Text& pfad, const Text& inhalt, bool anhaengen) = 0;
     // Ersetzt den Inhalt so, dass nie eine halbe Datei bleibt (temporäre Datei, dann Umbenennen).
     virtual void SicherErsetzen(const Text& pfad, const Text& inhalt) = 0;
-    // Name oder Muster mit * und ?: löscht alle passenden gewöhnlichen Dateien; 53 wenn keine passt.
+    // Name oder Muster mit * und ?: löscht alle passenden gewöhnlichen Dateien; 53 wenn keine
+    // passt.
     virtual void Loeschen(const Text& pfadOderMuster) = 0;
     // 58, wenn das Ziel schon existiert; 53, wenn die Quelle fehlt.
     virtual void Umbenennen(const Text& alt, const Text& neu) = 0;
@@ -31,17 +32,19 @@ public:
     // Ein fehlendes Verzeichnis ergibt eine leere Liste.
     virtual std::vector<Text> Auflisten(const Text& pfadMitMuster) = 0;
 
-    // Aktuelles Verzeichnis des aktuellen Laufwerks, z.B. "z:\home\u" (ohne "\" am Ende, außer "c:\").
+    // Aktuelles Verzeichnis des aktuellen Laufwerks, z.B. "z:\home\u" (ohne "\" am Ende, außer
+    // "c:\").
     virtual Text AktuellesVerzeichnis() = 0;
     // "d:" oder "d:\irgendwas": macht das Laufwerk zum aktuellen; 68, wenn es nicht zugeordnet ist.
     virtual void LaufwerkWechseln(const Text& laufwerk) = 0;
-    // Setzt das aktuelle Verzeichnis seines Laufwerks (nicht das aktuelle Laufwerk) und, wenn es das
-    // aktuelle Laufwerk ist, auch das Arbeitsverzeichnis des Prozesses; 76, wenn es fehlt.
+    // Setzt das aktuelle Verzeichnis seines Laufwerks (nicht das aktuelle Laufwerk) und, wenn es
+    // das aktuelle Laufwerk ist, auch das Arbeitsverzeichnis des Prozesses; 76, wenn es fehlt.
     virtual void VerzeichnisWechseln(const Text& pfad) = 0;
     // Schließt alle noch offenen Dateien (Abbruch und Fehlerpfad).
     virtual void AlleSchliessen() = 0;
 
-    // Host-Pfad (Dateidialog, Befehlszeile) in Windows-Form: längste passende Laufwerkswurzel, sonst Z:.
+    // Host-Pfad (Dateidialog, Befehlszeile) in Windows-Form: längste passende Laufwerkswurzel,
+    // sonst Z:.
     virtual Text AusHostpfad(const Text& hostpfad) = 0;
     // Windows-Pfad auf den Host abgebildet (Groß-/Kleinschreibung der Komponenten aufgelöst).
     virtual Text NachHostpfad(const Text& pfad) = 0;

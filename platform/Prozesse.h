@@ -16,7 +16,8 @@ public:
     // Startet ein Programm mit einer Befehlszeile "Programm Argumente" ohne zu warten.
     // Windows-Pfade in den Argumenten bildet die Plattform ab.
     virtual int ProgrammStarten(const Text& programm, const Text& argumente, Fensterstil stil) = 0;
-    // Exitcode; NOCH_AKTIV solange der Prozess läuft; ein verschwundener Prozess liefert etwas anderes.
+    // Exitcode; NOCH_AKTIV solange der Prozess läuft; ein verschwundener Prozess liefert etwas
+    // anderes.
     virtual int Exitcode(int taskId) = 0;
     // Wartet höchstens maxMs, kehrt früher zurück, wenn der Prozess endet.
     virtual void WarteAufEnde(int taskId, int maxMs) = 0;

@@ -118,11 +118,16 @@ char16_t KleinZeichen(char16_t z) {
     if ((z >= 0xC0 && z <= 0xDE && z != 0xD7))
         return char16_t(z + 32);
     switch (z) {
-    case 0x0160: return 0x0161;
-    case 0x0152: return 0x0153;
-    case 0x017D: return 0x017E;
-    case 0x0178: return 0x00FF;
-    default: return z;
+    case 0x0160:
+        return 0x0161;
+    case 0x0152:
+        return 0x0153;
+    case 0x017D:
+        return 0x017E;
+    case 0x0178:
+        return 0x00FF;
+    default:
+        return z;
     }
 }
 
@@ -132,11 +137,16 @@ static char16_t GrossZeichen(char16_t z) {
     if ((z >= 0xE0 && z <= 0xFE && z != 0xF7))
         return char16_t(z - 32);
     switch (z) {
-    case 0x0161: return 0x0160;
-    case 0x0153: return 0x0152;
-    case 0x017E: return 0x017D;
-    case 0x00FF: return 0x0178;
-    default: return z;
+    case 0x0161:
+        return 0x0160;
+    case 0x0153:
+        return 0x0152;
+    case 0x017E:
+        return 0x017D;
+    case 0x00FF:
+        return 0x0178;
+    default:
+        return z;
     }
 }
 
@@ -168,15 +178,21 @@ Text TrimmenRechts(TextSicht t) {
     return Text(t.substr(0, e));
 }
 
-Text Trimmen(TextSicht t) { return TrimmenRechts(TrimmenLinks(t)); }
+Text Trimmen(TextSicht t) {
+    return TrimmenRechts(TrimmenLinks(t));
+}
 
-bool Enthaelt(TextSicht text, TextSicht teil) { return text.find(teil) != TextSicht::npos; }
+bool Enthaelt(TextSicht text, TextSicht teil) {
+    return text.find(teil) != TextSicht::npos;
+}
 
 bool EnthaeltOhneGross(TextSicht text, TextSicht teil) {
     return Enthaelt(Klein(text), Klein(teil));
 }
 
-bool GleichOhneGross(TextSicht a, TextSicht b) { return Klein(a) == Klein(b); }
+bool GleichOhneGross(TextSicht a, TextSicht b) {
+    return Klein(a) == Klein(b);
+}
 
 Text Ersetzen(TextSicht text, TextSicht alt, TextSicht neu) {
     if (alt.empty())
@@ -195,12 +211,15 @@ Text Ersetzen(TextSicht text, TextSicht alt, TextSicht neu) {
     return ergebnis;
 }
 
-Text Entfernen(TextSicht text, TextSicht teil) { return Ersetzen(text, teil, u""); }
+Text Entfernen(TextSicht text, TextSicht teil) {
+    return Ersetzen(text, teil, u"");
+}
 
 Text Teil(TextSicht text, long start1, long laenge) {
     if (start1 < 1 || laenge <= 0 || static_cast<std::size_t>(start1) > text.size())
         return Text();
-    return Text(text.substr(static_cast<std::size_t>(start1 - 1), static_cast<std::size_t>(laenge)));
+    return Text(
+        text.substr(static_cast<std::size_t>(start1 - 1), static_cast<std::size_t>(laenge)));
 }
 
 Text Links(TextSicht text, long anzahl) {

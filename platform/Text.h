@@ -16,7 +16,8 @@ std::string NachWindows1252(TextSicht text);
 Text AusUtf8(std::string_view utf8);
 std::string NachUtf8(TextSicht text);
 
-// Nur ASCII-Buchstaben und die Umlaute von Windows-1252 werden umgesetzt (wie Windows' LCase/UCase).
+// Nur ASCII-Buchstaben und die Umlaute von Windows-1252 werden umgesetzt (wie Windows'
+// LCase/UCase).
 Text Klein(TextSicht text);
 Text Gross(TextSicht text);
 char16_t KleinZeichen(char16_t z);

@@ -5,5 +5,6 @@ class Basisformular;
 // ruft alle vier auf.
 void VerdrahteShell(Basisformular& form);    // Menü, Beenden, Schließwunsch (shell/Befehle.cpp)
 void VerdrahteOptionen(Basisformular& form); // Schalter und Grenzwertfelder (shell/Schalter.cpp)
-void VerdrahteStation(Basisformular& form);  // Arbeitsverzeichnis, Zuordnung, Tagesprüfung (station/)
-void VerdrahteLauf(Basisformular& form);     // Berechnung, Fortschritt, Abbruch (run/)
+void VerdrahteStation(
+    Basisformular& form);                // Arbeitsverzeichnis, Zuordnung, Tagesprüfung (station/)
+void VerdrahteLauf(Basisformular& form); // Berechnung, Fortschritt, Abbruch (run/)

@@ -10,8 +10,9 @@ PosixSysteminfo::PosixSysteminfo(std::vector<std::string> argumente)
     : argumente_(std::move(argumente)) {}
 
 std::string BitbreiteDerMaschine(const std::string& maschine) {
-    static const char* const b64[] = {"x86_64", "amd64", "aarch64", "arm64", "ppc64", "ppc64le",
-                                      "s390x",  "riscv64", "mips64", "loongarch64", "sparc64"};
+    static const char* const b64[] = {"x86_64", "amd64",       "aarch64", "arm64",
+                                      "ppc64",  "ppc64le",     "s390x",   "riscv64",
+                                      "mips64", "loongarch64", "sparc64"};
     for (const char* m : b64)
         if (maschine == m)
             return "64-bit";
@@ -22,7 +23,8 @@ Text PosixSysteminfo::Beschreibung() {
     utsname u{};
     if (uname(&u) != 0)
         throw Laufzeitfehler(5, "uname");
-    std::string s = std::string(u.sysname) + " " + u.release + ", " + BitbreiteDerMaschine(u.machine);
+    std::string s =
+        std::string(u.sysname) + " " + u.release + ", " + BitbreiteDerMaschine(u.machine);
     return AusUtf8(s);
 }
 

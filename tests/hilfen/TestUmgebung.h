@@ -17,10 +17,10 @@ public:
     ~TestUmgebung();
 
     TempVerzeichnis temp;
-    std::filesystem::path laufwerkC;   // Host-Wurzel von C:
-    std::filesystem::path vexlo;       // c:\programme\vexlo\ auf dem Host
-    std::filesystem::path programm;    // c:\programme\kestrav\ auf dem Host
-    std::filesystem::path arbeit;      // ein Arbeitsverzeichnis unter C: (c:\daten\tag1\)
+    std::filesystem::path laufwerkC; // Host-Wurzel von C:
+    std::filesystem::path vexlo;     // c:\programme\vexlo\ auf dem Host
+    std::filesystem::path programm;  // c:\programme\kestrav\ auf dem Host
+    std::filesystem::path arbeit;    // ein Arbeitsverzeichnis unter C: (c:\daten\tag1\)
 
     Laufwerke laufwerke;
     std::unique_ptr<PosixDateisystem> datei;
