@@ -59,11 +59,11 @@ std::string AntennentypMitRadom(const std::string& typ) {
 }
 
 std::optional<std::set<std::string>> AntexAntennenLesen(const std::string& name) {
-    const auto inhalt = DateiLesen(name);
-    if (!inhalt)
+    const Dateiinhalt datei(name);
+    if (!datei.Gelesen())
         return std::nullopt;
     std::set<std::string> antennen;
-    Zeilenleser zeilen(*inhalt);
+    Zeilenleser zeilen(datei.Inhalt());
     std::string_view z;
     while (zeilen.Naechste(z)) {
         // Satellitenantennen stehen mit darin; ihre Typen gleichen keinem Empfängertyp.

@@ -307,11 +307,11 @@ RinexErgebnis RinexLesen(std::string_view inhalt) {
 }
 
 RinexErgebnis RinexDateiLesen(const std::string& name) {
-    const auto inhalt = DateiLesen(name);
-    if (!inhalt) {
+    const Dateiinhalt datei(name);
+    if (!datei.Gelesen()) {
         RinexErgebnis e;
         e.fehler = "file not found or not readable";
         return e;
     }
-    return RinexLesen(*inhalt);
+    return RinexLesen(datei.Inhalt());
 }

@@ -3,8 +3,13 @@
 #include "platform/Text.h"
 
 #include <algorithm>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -13,25 +18,38 @@ namespace {
 constexpr std::uintmax_t kHoechstgroesse = std::uintmax_t{1} << 30;
 } // namespace
 
-std::optional<std::string> DateiLesen(const std::string& name) {
-    std::error_code fehler;
-    if (!fs::is_regular_file(name, fehler))
-        return std::nullopt;
-    const std::uintmax_t groesse = fs::file_size(name, fehler);
-    if (fehler || groesse > kHoechstgroesse)
-        return std::nullopt;
-    std::ifstream ein(name, std::ios::binary);
-    if (!ein)
-        return std::nullopt;
-    std::string inhalt(static_cast<std::size_t>(groesse), '\0');
-    ein.read(inhalt.data(), static_cast<std::streamsize>(groesse));
-    inhalt.resize(static_cast<std::size_t>(ein.gcount()));
-    if (ein.bad())
-        return std::nullopt;
-    return inhalt;
+Dateiinhalt::Dateiinhalt(const std::string& name) {
+    const int datei = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (datei < 0)
+        return;
+    struct stat angaben {};
+    if (fstat(datei, &angaben) == 0 && S_ISREG(angaben.st_mode) &&
+        static_cast<std::uintmax_t>(angaben.st_size) <= kHoechstgroesse) {
+        groesse_ = static_cast<std::size_t>(angaben.st_size);
+        gelesen_ = groesse_ == 0;
+        if (groesse_ > 0) {
+            abbild_ = mmap(nullptr, groesse_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, datei, 0);
+            gelesen_ = abbild_ != MAP_FAILED;
+            daten_ = gelesen_ ? static_cast<const char*>(abbild_) : "";
+            if (!gelesen_) {
+                abbild_ = nullptr;
+                groesse_ = 0;
+            }
+        }
+    }
+    close(datei);
+}
+
+Dateiinhalt::~Dateiinhalt() {
+    if (abbild_)
+        munmap(abbild_, groesse_);
 }
 
 bool BytesSchreiben(const std::string& name, std::string_view bytes) {
+    // Neu anlegen statt kürzen: ext4 schreibt eine gekürzte Datei beim Schließen sofort auf
+    // die Platte, was je Aufruf mehr kostete als das ganze Rechnen.
+    std::error_code fehler;
+    fs::remove(name, fehler);
     std::ofstream aus(name, std::ios::binary | std::ios::trunc);
     aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     aus.close();
@@ -67,23 +85,34 @@ std::string NameAufloesen(const std::string& name) {
     return name;
 }
 
+namespace {
+std::size_t Suchen(std::string_view text, char zeichen) {
+    const void* treffer = std::memchr(text.data(), zeichen, text.size());
+    return treffer ? static_cast<std::size_t>(static_cast<const char*>(treffer) - text.data())
+                   : text.size();
+}
+} // namespace
+
 bool Zeilenleser::Naechste(std::string_view& zeile) {
     if (rest_.empty())
         return false;
-    std::size_t ende = 0;
-    while (ende < rest_.size() && rest_[ende] != '\n' && rest_[ende] != '\r')
-        ++ende;
-    ++nummer_;
-    if (ende == rest_.size()) {
-        zeile = rest_;
-        rest_ = {};
-        return true;
+    if (!gesucht_) {
+        lf_ = Suchen(rest_, '\n');
+        cr_ = Suchen(rest_, '\r');
+        gesucht_ = true;
     }
-    zeile = rest_.substr(0, ende);
+    const std::size_t ende = std::min(lf_, cr_);
     std::size_t weiter = ende + 1;
-    if (rest_[ende] == '\r' && weiter < rest_.size() && rest_[weiter] == '\n')
+    if (ende < rest_.size() && rest_[ende] == '\r' && weiter < rest_.size() &&
+        rest_[weiter] == '\n')
         ++weiter;
+    ++nummer_;
+    zeile = rest_.substr(0, ende);
+    weiter = std::min(weiter, rest_.size());
     rest_.remove_prefix(weiter);
+    // Die gemerkten Stellen gelten nun relativ zum neuen Anfang.
+    lf_ = lf_ >= weiter ? lf_ - weiter : Suchen(rest_, '\n');
+    cr_ = cr_ >= weiter ? cr_ - weiter : Suchen(rest_, '\r');
     return true;
 }
 

@@ -6,9 +6,25 @@
 #include <string_view>
 #include <vector>
 
-// Ganze Datei; nullopt, wenn sie fehlt, keine gewöhnliche Datei ist (Verzeichnis, FIFO: würde
-// blockieren) oder nicht lesbar ist.
-std::optional<std::string> DateiLesen(const std::string& name);
+// Ganze Datei, in den Speicher abgebildet statt kopiert (die Referenzdateien eines Tages sind
+// groß, gelesen wird jede nur einmal). Fehlt sie, ist sie keine gewöhnliche Datei (Verzeichnis,
+// FIFO: würde blockieren) oder nicht lesbar, ist Gelesen() false.
+class Dateiinhalt {
+public:
+    explicit Dateiinhalt(const std::string& name);
+    ~Dateiinhalt();
+    Dateiinhalt(const Dateiinhalt&) = delete;
+    Dateiinhalt& operator=(const Dateiinhalt&) = delete;
+
+    bool Gelesen() const { return gelesen_; }
+    std::string_view Inhalt() const { return {daten_, groesse_}; }
+
+private:
+    bool gelesen_ = false;
+    const char* daten_ = "";
+    std::size_t groesse_ = 0;
+    void* abbild_ = nullptr;
+};
 
 // Zeilen in UTF-8, geschrieben als Windows-1252, jede mit CR LF. false bei Schreibfehler.
 bool TextdateiSchreiben(const std::string& name, const std::vector<std::string>& zeilen);
@@ -28,6 +44,11 @@ public:
 private:
     std::string_view rest_;
     long nummer_ = 0;
+    // Nächstes LF und CR, vom Anfang von rest_ gezählt; nur neu gesucht, wenn überschritten,
+    // damit auch Dateien mit einzelnem CR in linearer Zeit gelesen werden.
+    std::size_t lf_ = 0;
+    std::size_t cr_ = 0;
+    bool gesucht_ = false;
 };
 
 // Länge in Zeichen (UTF-8-Codepunkte), für Spaltenbreiten mit Umlauten.

@@ -72,24 +72,35 @@ std::vector<std::string> Satelliten(bool ohneSystem) {
     return s;
 }
 
+std::string MitZeilenende(const std::string& text, const std::string& ende) {
+    std::string s;
+    for (char c : text)
+        s += c == '\n' ? ende : std::string(1, c);
+    return s;
+}
+
 } // namespace
 
-class Sonderformen : public Demodaten {};
+// Jede Zeilentrennung wird gelesen: LF, CR LF und ein einzelnes CR.
+class Sonderformen : public Demodaten, public ::testing::WithParamInterface<std::string> {};
 
-TEST_F(Sonderformen, BoZaehltNurEchteGemeinsameEpochen) {
+TEST_P(Sonderformen, BoZaehltNurEchteGemeinsameEpochen) {
     const std::vector<std::string> zehn{"C1", "L1", "L2", "P1", "P2", "D1", "D2", "S1", "S2", "C5"};
     const auto sat = Satelliten(false);
-    Schreiben("a.23o", HandDatei(zehn, {{" 23 10 10  8  0  0.0000000", 0, sat},
-                                        {" 23 10 10  8  0 10.0000000", 4, {"x", "y"}},
-                                        {" 23 10 10  8  0 30.0000000", 0, sat},
-                                        {" 23 10 10  8  0 30.0000000", 6, {"G02"}},
-                                        {" 23 10 10  8  1  0.0000000", 1, sat},
-                                        {" 23 10 10  8  1 30.0000000", 0, sat}}));
+    Schreiben("a.23o", MitZeilenende(HandDatei(zehn, {{" 23 10 10  8  0  0.0000000", 0, sat},
+                                                      {" 23 10 10  8  0 10.0000000", 4, {"x", "y"}},
+                                                      {" 23 10 10  8  0 30.0000000", 0, sat},
+                                                      {" 23 10 10  8  0 30.0000000", 6, {"G02"}},
+                                                      {" 23 10 10  8  1  0.0000000", 1, sat},
+                                                      {" 23 10 10  8  1 30.0000000", 0, sat}}),
+                                     GetParam()));
     const auto ohne = Satelliten(true);
-    Schreiben("b.23o", HandDatei({"C1", "L1"}, {{" 23 10 10  8  0  0.0000000", 0, ohne},
-                                                {" 23 10 10  8  0 29.9999999", 0, ohne},
-                                                {" 23 10 10  8  1  0.0000001", 0, ohne},
-                                                {" 23 10 10  8  2  0.0000000", 0, ohne}}));
+    Schreiben("b.23o",
+              MitZeilenende(HandDatei({"C1", "L1"}, {{" 23 10 10  8  0  0.0000000", 0, ohne},
+                                                     {" 23 10 10  8  0 29.9999999", 0, ohne},
+                                                     {" 23 10 10  8  1  0.0000001", 0, ohne},
+                                                     {" 23 10 10  8  2  0.0000000", 0, ohne}}),
+                            GetParam()));
     const SimErgebnis e = SimAusfuehren(
         Engine() / "bo2", "bo2", {"a.23o", "b.23o", "+FEl.txt", "+FSs.txt", "+FLp.txt"}, Arbeit());
     ASSERT_TRUE(e.beendet);
@@ -102,3 +113,5 @@ TEST_F(Sonderformen, BoZaehltNurEchteGemeinsameEpochen) {
     EXPECT_EQ(s[8], "15.0"); // alle fünfzehn Satelliten, G01 auch ohne Systemkennung
     EXPECT_EQ(s[6], "0");    // kein Bogen erreicht fünf Minuten
 }
+
+INSTANTIATE_TEST_SUITE_P(Zeilenenden, Sonderformen, ::testing::Values("\n", "\r\n", "\r"));
