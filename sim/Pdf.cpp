@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr int kZeilenJeSeite = 56;
-constexpr int kSchriftgroesse = 10;
-constexpr int kZeilenabstand = 13;
+constexpr int kZeilenJeSeite = 60;
+constexpr int kSchriftgroesse = 9;
+constexpr int kZeilenabstand = 12;
 
 // Text als PDF-Zeichenkette: Windows-1252 (= WinAnsiEncoding), Klammern und "\" maskiert.
 std::string PdfText(const std::string& utf8) {
@@ -74,8 +74,9 @@ std::string PdfErzeugen(const std::string& titel, const std::vector<std::string>
     PdfSchreiber pdf;
     const int katalog = pdf.Objekt("");
     const int seiten = pdf.Objekt("");
+    // Courier, damit eingerückte Spalten der Handbücher untereinander stehen.
     const int schrift = pdf.Objekt(
-        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>");
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>");
     const int fett = pdf.Objekt(
         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica-Bold /Encoding /WinAnsiEncoding >>");
     const int info = pdf.Objekt("<< /Title " + PdfText(titel) +

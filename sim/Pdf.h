@@ -1,5 +1,5 @@
 #pragma once
-// Kleine, gültige PDF-Dateien ohne fremdes Werkzeug: Text in Helvetica (WinAnsi, also mit
+// Kleine, gültige PDF-Dateien ohne fremdes Werkzeug: Text in Courier (WinAnsi, also mit
 // Umlauten), Seite für Seite, mit korrekter Querverweistabelle.
 #include <string>
 #include <vector>

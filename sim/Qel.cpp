@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <iterator>
 #include <optional>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -185,7 +186,13 @@ private:
 
     void ReferenzenLesen() {
         const Tageskennung tag = TagAusName(a_.neupunkt);
+        std::set<Text> gesehen;
         for (const std::string& kennung : a_.kennungen) {
+            // Dieselbe Station zweimal ergäbe eine Referenz mehr, als es gibt.
+            if (!gesehen.insert(Klein(AusUtf8(kennung))).second) {
+                Info("Kennung " + kennung + " doppelt, einmal verwendet");
+                continue;
+            }
             const auto datei = ReferenzdateiFinden(kennung, tag);
             if (!datei) {
                 Fatal("no observation file for reference station " + kennung + " (day " +

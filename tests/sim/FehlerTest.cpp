@@ -139,6 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                 kAlle, Qelausgang::FatalMitStation, "cannot read reference file refc2830.23o"},
         QelFall{"NurZweiReferenzen", nullptr, "refa,refb +PRO -e10", Qelausgang::FatalOhneStation,
                 "only 2 usable reference stations, at least 3 are required"},
+        QelFall{"DoppelteKennungZaehltEinmal", nullptr, "refa,REFA,refb +PRO",
+                Qelausgang::FatalOhneStation, "only 2 usable reference stations"},
         QelFall{"ZweiDavonFehlen", nullptr, "refa,xxxx,refb,yyyy +PRO",
                 Qelausgang::FatalOhneStation, "no observation file for reference station xxxx"},
         QelFall{"AntenneFehltImAntex",
