@@ -1,6 +1,7 @@
 #include "Antex.h"
 
 #include "Felder.h"
+#include "Formatiert.h"
 #include "Textdatei.h"
 
 #include <cmath>
@@ -15,12 +16,6 @@ std::string Kopf(std::string inhalt, const char* beschriftung) {
     return inhalt;
 }
 
-std::string Format(const char* format, auto... werte) {
-    char puffer[160];
-    std::snprintf(puffer, sizeof puffer, format, werte...);
-    return puffer;
-}
-
 std::string Spalte(const std::string& text, std::size_t breite) {
     std::string s = text.substr(0, breite);
     s.resize(breite, ' ');
@@ -33,17 +28,17 @@ std::string Zenitwerte(double staerke) {
     for (int i = 0; i <= 18; ++i) {
         const double zenit = 5.0 * i;
         const double wert = -staerke * std::sin(zenit * std::numbers::pi / 180.0) * (zenit / 90.0);
-        zeile += Format("%8.2f", wert);
+        zeile += Formatiert("%8.2f", wert);
     }
     return zeile;
 }
 
 void FrequenzSchreiben(std::vector<std::string>& z, const char* frequenz, double nord, double ost,
                        double hoehe, double staerke) {
-    z.push_back(Kopf(Format("   %s", frequenz), "START OF FREQUENCY"));
-    z.push_back(Kopf(Format("%10.2f%10.2f%10.2f", nord, ost, hoehe), "NORTH / EAST / UP"));
+    z.push_back(Kopf(Formatiert("   %s", frequenz), "START OF FREQUENCY"));
+    z.push_back(Kopf(Formatiert("%10.2f%10.2f%10.2f", nord, ost, hoehe), "NORTH / EAST / UP"));
     z.push_back(Zenitwerte(staerke));
-    z.push_back(Kopf(Format("   %s", frequenz), "END OF FREQUENCY"));
+    z.push_back(Kopf(Formatiert("   %s", frequenz), "END OF FREQUENCY"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "Antex.h"
 #include "Basislinie.h"
+#include "Formatiert.h"
 #include "Koordinaten.h"
 #include "RinexLeser.h"
 #include "Schalter.h"
@@ -18,16 +19,10 @@ namespace {
 
 constexpr const char* kFehlerdatei = "bo.err";
 
-std::string Format(const char* format, auto... werte) {
-    char puffer[256];
-    std::snprintf(puffer, sizeof puffer, format, werte...);
-    return puffer;
-}
-
 std::string Zeitangabe(Zeitpunkt t) {
     const Kalenderzeit k = KalenderAusZeit(t);
-    return Format("%04d-%02d-%02d %02d:%02d:%02d", k.jahr, k.monat, k.tag, k.stunde, k.minute,
-                  static_cast<int>(k.sekunde));
+    return Formatiert("%04d-%02d-%02d %02d:%02d:%02d", k.jahr, k.monat, k.tag, k.stunde, k.minute,
+                      static_cast<int>(k.sekunde));
 }
 
 // Punktname: MARKER NAME, wenn er ein einzelnes Wort ist, sonst die Stationskennung aus dem
@@ -136,12 +131,13 @@ private:
     }
 
     void KennzahlenProtokollieren() {
+        log_.push_back(Formatiert("Gemeinsame Epochen: %d, Intervall %.1f s, ", k_.epochen,
+                                  k_.intervallSekunden) +
+                       Zeitangabe(k_.anfang) + " bis " + Zeitangabe(k_.ende));
+        log_.push_back(Formatiert("Bögen: %d, gelöst: %d (ab %.1f min)", k_.boegen,
+                                  k_.geloesteBoegen, kMindestbogenMinuten));
         log_.push_back(
-            Format("Gemeinsame Epochen: %d, Intervall %.1f s, ", k_.epochen, k_.intervallSekunden) +
-            Zeitangabe(k_.anfang) + " bis " + Zeitangabe(k_.ende));
-        log_.push_back(Format("Bögen: %d, gelöst: %d (ab %.1f min)", k_.boegen, k_.geloesteBoegen,
-                              kMindestbogenMinuten));
-        log_.push_back(Format("PDOP aus %d Epochen mit mindestens 4 Satelliten", k_.pdopEpochen));
+            Formatiert("PDOP aus %d Epochen mit mindestens 4 Satelliten", k_.pdopEpochen));
         log_.push_back("Lösungsqualität: " + Qualitaetswort(k_));
     }
 
@@ -161,15 +157,15 @@ private:
         const Spalten kopf{"RovN",    "Y [m]",   "X [m]",      "h [m]", "Qualität",
                            "Epochen", "Fix [%]", "Zeit [min]", "Sat",   "PDOP"};
         const Spalten werte{Punktname(neupunkt_.kopf, a_.neupunkt),
-                            Format("%.3f", lage_.rechtswert),
-                            Format("%.3f", lage_.hochwert),
-                            Format("%.3f", lage_.hoehe),
+                            Formatiert("%.3f", lage_.rechtswert),
+                            Formatiert("%.3f", lage_.hochwert),
+                            Formatiert("%.3f", lage_.hoehe),
                             Qualitaetswort(k_),
-                            Format("%d", k_.epochen),
-                            Format("%d", k_.mehrdeutigkeitenProzent),
-                            Format("%.1f", k_.zeitMinuten),
-                            Format("%.1f", k_.mittlereSatelliten),
-                            Format("%.1f", k_.pdop)};
+                            Formatiert("%d", k_.epochen),
+                            Formatiert("%d", k_.mehrdeutigkeitenProzent),
+                            Formatiert("%.1f", k_.zeitMinuten),
+                            Formatiert("%.1f", k_.mittlereSatelliten),
+                            Formatiert("%.1f", k_.pdop)};
         if (!TextdateiSchreiben(a_.liste, {Zeile(kopf), Zeile(werte)}))
             return Fehler("cannot write result list " + a_.liste);
         log_.push_back("Ergebnisliste: " + a_.liste);
@@ -185,17 +181,17 @@ private:
             "Neupunkt = " + a_.neupunkt,
             "Punkt = " + Punktname(k, a_.neupunkt),
             "Antenne = " + Druckbar(k.antennentyp, 20) +
-                Format(", Höhe %.4f m", k.antennenversatz[0]),
-            Format("Näherung XYZ [m] = %.4f %.4f %.4f", k.naeherung[0], k.naeherung[1],
-                   k.naeherung[2]),
+                Formatiert(", Höhe %.4f m", k.antennenversatz[0]),
+            Formatiert("Näherung XYZ [m] = %.4f %.4f %.4f", k.naeherung[0], k.naeherung[1],
+                       k.naeherung[2]),
             "Koordinatensystem = ETRS89/UTM Zone 32 (EPSG:25832), Höhe über GRS80",
-            Format("Rechtswert Y [m]: %.3f", lage_.rechtswert),
-            Format("Hochwert X [m]: %.3f", lage_.hochwert),
-            Format("Ellipsoidische Höhe [m]: %.3f", lage_.hoehe)};
+            Formatiert("Rechtswert Y [m]: %.3f", lage_.rechtswert),
+            Formatiert("Hochwert X [m]: %.3f", lage_.hochwert),
+            Formatiert("Ellipsoidische Höhe [m]: %.3f", lage_.hoehe)};
         if (a_.normalhoehen) {
             if (const auto h = rechner.Normalhoehe(k.naeherung)) {
-                z.push_back(Format("Geoidundulation EGM96 [m]: %.3f", lage_.hoehe - *h));
-                z.push_back(Format("NHN-Höhe [m]: %.3f", *h));
+                z.push_back(Formatiert("Geoidundulation EGM96 [m]: %.3f", lage_.hoehe - *h));
+                z.push_back(Formatiert("NHN-Höhe [m]: %.3f", *h));
             } else {
                 Fehler(rechner.Fehler());
                 z.push_back("Normalhöhe nicht berechnet: " + rechner.Fehler());

@@ -1,6 +1,7 @@
 #include "Qel.h"
 
 #include "Antex.h"
+#include "Formatiert.h"
 #include "RinexLeser.h"
 #include "RinexSchreiber.h"
 #include "Schalter.h"
@@ -30,15 +31,9 @@ struct Station {
     RinexDatei daten;
 };
 
-std::string Format(const char* format, auto... werte) {
-    char puffer[256];
-    std::snprintf(puffer, sizeof puffer, format, werte...);
-    return puffer;
-}
-
 std::string Uhrzeit(Zeitpunkt t) {
     const Kalenderzeit k = KalenderAusZeit(t);
-    return Format("%02d:%02d:%02d", k.stunde, k.minute, static_cast<int>(k.sekunde));
+    return Formatiert("%02d:%02d:%02d", k.stunde, k.minute, static_cast<int>(k.sekunde));
 }
 
 // Tag und Jahr aus dem Kurznamen ssssdddf.yyo: Zeichen 5 bis 7 und die zwei vor dem letzten.
@@ -141,8 +136,8 @@ private:
         ReferenzenLesen();
         AntennenPruefen();
         if (referenzen_.size() < kMindestReferenzen) {
-            Fatal(Format("only %zu usable reference stations, at least %zu are required",
-                         referenzen_.size(), kMindestReferenzen));
+            Fatal(Formatiert("only %zu usable reference stations, at least %zu are required",
+                             referenzen_.size(), kMindestReferenzen));
             return false;
         }
         return VirtuelleStationSchreiben();
@@ -204,8 +199,8 @@ private:
                 Fatal("cannot read reference file " + *datei + " (" + e.fehler + ")");
                 continue;
             }
-            Info(Format("Referenz %s: %s, %zu Epochen", kennung.c_str(), datei->c_str(),
-                        e.datei.epochen.size()));
+            Info(Formatiert("Referenz %s: %s, %zu Epochen", kennung.c_str(), datei->c_str(),
+                            e.datei.epochen.size()));
             referenzen_.push_back({*datei, kennung, std::move(e.datei)});
         }
     }
@@ -309,9 +304,9 @@ private:
             Fatal("cannot write virtual station file " + name);
             return false;
         }
-        Info(Format("Virtuelle Station: %s, %zu Epochen, %s bis %s", name.c_str(), v.epochen.size(),
-                    Uhrzeit(v.epochen.front().zeit).c_str(),
-                    Uhrzeit(v.epochen.back().zeit).c_str()));
+        Info(Formatiert("Virtuelle Station: %s, %zu Epochen, %s bis %s", name.c_str(),
+                        v.epochen.size(), Uhrzeit(v.epochen.front().zeit).c_str(),
+                        Uhrzeit(v.epochen.back().zeit).c_str()));
         return true;
     }
 };

@@ -1,5 +1,7 @@
 #include "RinexSchreiber.h"
 
+#include "Formatiert.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -21,16 +23,10 @@ std::string Spalte(std::string_view text, std::size_t breite) {
     return s;
 }
 
-std::string Format(const char* format, auto... werte) {
-    char puffer[128];
-    std::snprintf(puffer, sizeof puffer, format, werte...);
-    return puffer;
-}
-
 std::string Zeitzeile(Zeitpunkt t, const std::string& zeitsystem) {
     const Kalenderzeit k = KalenderAusZeit(t);
-    return Format("%6d%6d%6d%6d%6d%13.7f     %-3s", k.jahr, k.monat, k.tag, k.stunde, k.minute,
-                  k.sekunde, zeitsystem.c_str());
+    return Formatiert("%6d%6d%6d%6d%6d%13.7f     %-3s", k.jahr, k.monat, k.tag, k.stunde, k.minute,
+                      k.sekunde, zeitsystem.c_str());
 }
 
 std::string Systemtext(char system) {
@@ -50,14 +46,14 @@ std::string Systemtext(char system) {
 
 void KopfSchreiben(const RinexDatei& d, const Programmangabe& p, std::vector<std::string>& z) {
     const RinexKopf& k = d.kopf;
-    z.push_back(Kopfzeile(Format("%9.2f", k.version) + Spalte("", 11) +
+    z.push_back(Kopfzeile(Formatiert("%9.2f", k.version) + Spalte("", 11) +
                               Spalte("OBSERVATION DATA", 20) + Systemtext(k.system),
                           "RINEX VERSION / TYPE"));
     std::string datum;
     if (!d.epochen.empty()) {
         const Kalenderzeit e = KalenderAusZeit(d.epochen.front().zeit);
-        datum = Format("%04d%02d%02d %02d%02d%02d UTC", e.jahr, e.monat, e.tag, e.stunde, e.minute,
-                       static_cast<int>(e.sekunde));
+        datum = Formatiert("%04d%02d%02d %02d%02d%02d UTC", e.jahr, e.monat, e.tag, e.stunde,
+                           e.minute, static_cast<int>(e.sekunde));
     }
     z.push_back(Kopfzeile(Spalte(p.programm, 20) + Spalte(p.lauf, 20) + Spalte(datum, 20),
                           "PGM / RUN BY / DATE"));
@@ -73,18 +69,20 @@ void KopfSchreiben(const RinexDatei& d, const Programmangabe& p, std::vector<std
     z.push_back(
         Kopfzeile(Spalte(k.antennennummer, 20) + Spalte(k.antennentyp, 20), "ANT # / TYPE"));
     const auto& n = k.naeherung;
-    z.push_back(Kopfzeile(Format("%14.4f%14.4f%14.4f", n[0], n[1], n[2]), "APPROX POSITION XYZ"));
+    z.push_back(
+        Kopfzeile(Formatiert("%14.4f%14.4f%14.4f", n[0], n[1], n[2]), "APPROX POSITION XYZ"));
     const auto& a = k.antennenversatz;
-    z.push_back(Kopfzeile(Format("%14.4f%14.4f%14.4f", a[0], a[1], a[2]), "ANTENNA: DELTA H/E/N"));
-    z.push_back(Kopfzeile(Format("%6d%6d", 1, 1), "WAVELENGTH FACT L1/2"));
+    z.push_back(
+        Kopfzeile(Formatiert("%14.4f%14.4f%14.4f", a[0], a[1], a[2]), "ANTENNA: DELTA H/E/N"));
+    z.push_back(Kopfzeile(Formatiert("%6d%6d", 1, 1), "WAVELENGTH FACT L1/2"));
     for (std::size_t i = 0; i < k.typen.size(); i += 9) {
-        std::string zeile = i == 0 ? Format("%6zu", k.typen.size()) : Spalte("", 6);
+        std::string zeile = i == 0 ? Formatiert("%6zu", k.typen.size()) : Spalte("", 6);
         for (std::size_t j = i; j < k.typen.size() && j < i + 9; ++j)
             zeile += "    " + Spalte(k.typen[j], 2);
         z.push_back(Kopfzeile(zeile, "# / TYPES OF OBSERV"));
     }
     if (k.intervall > 0)
-        z.push_back(Kopfzeile(Format("%10.3f", k.intervall), "INTERVAL"));
+        z.push_back(Kopfzeile(Formatiert("%10.3f", k.intervall), "INTERVAL"));
     if (!d.epochen.empty()) {
         z.push_back(
             Kopfzeile(Zeitzeile(d.epochen.front().zeit, k.zeitsystem), "TIME OF FIRST OBS"));
@@ -112,8 +110,9 @@ std::string OhneLeerzeichenHinten(std::string s) {
 
 void EpocheSchreiben(const Epoche& e, std::size_t typen, std::vector<std::string>& z) {
     const Kalenderzeit k = KalenderAusZeit(e.zeit);
-    std::string zeile = Format(" %02d %2d %2d %2d %2d%11.7f  %d%3zu", k.jahr % 100, k.monat, k.tag,
-                               k.stunde, k.minute, k.sekunde, e.kennung, e.satelliten.size());
+    std::string zeile =
+        Formatiert(" %02d %2d %2d %2d %2d%11.7f  %d%3zu", k.jahr % 100, k.monat, k.tag, k.stunde,
+                   k.minute, k.sekunde, e.kennung, e.satelliten.size());
     for (std::size_t i = 0; i < e.satelliten.size(); ++i) {
         if (i > 0 && i % 12 == 0) {
             z.push_back(zeile);
