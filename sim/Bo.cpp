@@ -25,11 +25,12 @@ std::string Zeitangabe(Zeitpunkt t) {
                       static_cast<int>(k.sekunde));
 }
 
-// Punktname: MARKER NAME, wenn er ein einzelnes Wort ist, sonst die Stationskennung aus dem
-// Dateinamen (die ersten vier Zeichen), damit die Spalten der Ergebnisliste nicht verrutschen.
+// Punktname: MARKER NAME, wenn er ein einzelnes Wort ohne "_" ist (Kestrav trennt Spalten auch
+// an "_"), sonst die Stationskennung aus dem Dateinamen (die ersten vier Zeichen), damit die
+// Spalten der Ergebnisliste nicht verrutschen.
 std::string Punktname(const RinexKopf& kopf, const std::string& datei) {
     const std::string& m = kopf.markername;
-    if (!m.empty() && m.find_first_of(" \t") == std::string::npos)
+    if (!m.empty() && m.find_first_of(" \t_") == std::string::npos)
         return Druckbar(m, 60);
     return Druckbar(fs::path(datei).filename().string().substr(0, 4));
 }

@@ -191,3 +191,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Aufrufform{"qel", "bo1"}, Aufrufform{"QEL2.EXE", "BO2.EXE"},
                       Aufrufform{"c:\\programme\\vexlo\\qel.exe", "c:\\programme\\vexlo\\bo2"},
                       Aufrufform{"/opt/x/Qel.Exe", "/opt/x/Bo1"}));
+
+// Ein MARKER NAME mit Leerzeichen oder "_" würde Kestravs Spalten verschieben.
+TEST_F(Demotag, MarkernameMitTrennerWirdZurKennung) {
+    for (const std::string marker : {"NP_01", "NP 01"}) {
+        const std::string np = Datei("np012830.23o");
+        std::string ersetzt = np;
+        const std::size_t stelle = np.find("NP01");
+        ersetzt.replace(stelle, 5, marker); // "NP01 " -> fünf Zeichen, Spalten bleiben
+        Schreiben("np012830.23o", ersetzt);
+        PunktRechnen("np012830.23o");
+        const auto s = Spalten(CrLfZeilen(Datei("_ergebnis_np012830_list.txt"))[1]);
+        EXPECT_EQ(s.size(), 10u);
+        EXPECT_EQ(s[0], "np01") << marker;
+        Schreiben("np012830.23o", np);
+    }
+}
