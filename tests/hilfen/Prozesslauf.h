@@ -1,0 +1,28 @@
+#pragma once
+// Ein Programm als echten Prozess laufen lassen und Ausgaben und Exitcode einsammeln.
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+struct Prozesslauf {
+    int exitcode = -1;
+    std::string ausgabe; // stdout
+    std::string fehler;  // stderr
+};
+
+struct Prozessaufruf {
+    std::vector<std::string> argumente; // erstes: Programmpfad
+    std::filesystem::path verzeichnis;
+    // Zusätzliche Umgebung; ein leerer Wert entfernt die Variable.
+    std::map<std::string, std::string> umgebung;
+    int eingabe = -1; // Dateideskriptor für stdin; -1: /dev/null
+};
+
+// Startet und gibt die Prozessnummer zurück; Ausgaben landen in den Dateien.
+int ProzessStarten(const Prozessaufruf& aufruf, const std::filesystem::path& ausgabe,
+                   const std::filesystem::path& fehler);
+// Startet, wartet und liest die Ausgaben.
+Prozesslauf ProzessAusfuehren(const Prozessaufruf& aufruf);
+// Exitcode nach waitpid, -1 bei einem Signal.
+int AufEndeWarten(int pid);

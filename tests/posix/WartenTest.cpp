@@ -1,0 +1,91 @@
+// Die Warteroutine mit echten Stapelprozessen.
+#include "run/Warten.h"
+#include "Prozesstestbasis.h"
+#include "hilfen/Attrappen.h"
+#include "platform/posix/PosixDateisystem.h"
+
+#include <chrono>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Echte Zeit; vermerkt nur, wie oft abgegeben wurde.
+class ZaehlendeSchleife : public Ereignisschleife {
+public:
+    int aufrufe = 0;
+    void Ereignisse() override { ++aufrufe; }
+    void Schlafen(int) override {}
+};
+
+long long JetztNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+class WartenTest : public Prozesstestbasis {
+protected:
+    PosixDateisystem datei{laufwerke};
+    ZaehlendeSchleife schleife;
+    AttrappeDialoge dialoge;
+    AttrappeProgramm programm;
+    AttrappeSysteminfo system;
+    ::Umgebung umgebung{datei, *prozesse, schleife, dialoge, programm, system};
+};
+
+TEST_F(WartenTest, DecktDenGanzenStapelAbGibtAbUndEndetKurzNachIhm) {
+    Skript(vexlo / "qel2", "sleep 0.06; echo qel > qel.txt");
+    Skript(vexlo / "bo2", "sleep \"$2\"; [ -e qel.txt ] && echo bo > bo.txt");
+    long long spaetestes = 0;
+    // Mehrere verschieden lange Punkte: ein Warten in festen 100-ms-Schritten träfe das Ende nur
+    // selten jedes Mal so knapp.
+    for (int punkt = 0; punkt < 5; ++punkt) {
+        BytesSchreiben(
+            arbeit / "Kestrav.bat",
+            "c:\\programme\\vexlo\\qel2 np.23o\r\nc:\\programme\\vexlo\\bo2 virt.23o 0.0" +
+                std::to_string(40 + 13 * punkt) + "\r\n");
+        fs::remove(arbeit / "qel.txt");
+        fs::remove(arbeit / "bo.txt");
+        schleife.aufrufe = 0;
+        auto anfang = std::chrono::steady_clock::now();
+        int Prozesskennung =
+            prozesse->StapelStarten(u"Kestrav.bat", Fensterstil::MinimiertOhneFokus);
+        // Ein zweiter Beobachter merkt sich, wann der Prozess endet, ohne ihn einzusammeln.
+        long long ende = 0;
+        std::thread beobachter([&] {
+            siginfo_t info{};
+            waitid(P_PID, static_cast<id_t>(Prozesskennung), &info, WEXITED | WNOWAIT);
+            ende = JetztNs();
+        });
+        WarteAufProzess(umgebung, Prozesskennung);
+        long long zurueck = JetztNs();
+        beobachter.join();
+        auto dauerMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now() - anfang)
+                           .count();
+
+        ASSERT_TRUE(fs::exists(arbeit / "bo.txt")) << "Warten endete vor dem Stapel";
+        spaetestes = std::max(spaetestes, zurueck - ende);
+        EXPECT_GE(schleife.aufrufe, 1);
+        // Höchstens ein Abgeben je angefangene 100 ms: kein Warten im Kreis.
+        EXPECT_LE(schleife.aufrufe, dauerMs / 100 + 2) << dauerMs << " ms";
+        EXPECT_NE(prozesse->Exitcode(Prozesskennung), NOCH_AKTIV);
+    }
+    EXPECT_LT(spaetestes, 30'000'000) << "ns zwischen Stapelende und Ende des Wartens";
+}
+
+TEST_F(WartenTest, VerschwundenerProzessEndetNachDerErstenAbfrage) {
+    pid_t weg = fork();
+    if (weg == 0)
+        _exit(0);
+    ASSERT_EQ(waitpid(weg, nullptr, 0), weg);
+    int Prozesskennung = weg;
+    WarteAufProzess(umgebung, Prozesskennung);
+    EXPECT_EQ(schleife.aufrufe, 0);
+}
+
+} // namespace
