@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     StapelSchleife schleife;
     StapelDialoge dialoge(std::cout, args->ja, *pfad);
     StapelProgramm programm;
-    PosixSysteminfo system({});
+    PosixSysteminfo system;
     Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
 
     Basisformular form(umgebung);
