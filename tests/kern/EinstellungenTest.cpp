@@ -277,10 +277,10 @@ TEST_F(EinstellungenTest, ScheiterndesSchreibenLässtDieAlteDateiGanz) {
     } catch (const Laufzeitfehler& fehler) {
         EXPECT_EQ(fehler.nummer(), 61);
         Meldung m = EinstellungenFehlermeldung(f, fehler);
-        EXPECT_EQ(m.text, u"Die Einstellungen konnten nicht in die Datei\n"
-                          u"<c:\\programme\\kestrav\\kestrav.ini>\n"
-                          u"geschrieben werden (Laufzeitfehler 61).\n"
-                          u"Die Datei ist unverändert geblieben.");
+        EXPECT_EQ(m.text, u"Die Einstellungen konnten nicht in die Datei\n<" +
+                              AusUtf8((t.programm / "kestrav.ini").string()) +
+                              u">\ngeschrieben werden (Laufzeitfehler 61).\n"
+                              u"Die Datei ist unverändert geblieben.");
         EXPECT_EQ(m.titel, u"Kestrav");
     }
     EXPECT_EQ(Bytes(), alt);
