@@ -7,13 +7,14 @@ cd "$(dirname "$0")/.."
 source scripts/pakete.sh
 kestrav_pakete "${KESTRAV_BAUPAKETE[@]}"
 
-cmake --preset default
-cmake --build --preset default -j2
+# Nur die Programme; die Tests baut scripts/test.sh.
+cmake --preset default -DCMAKE_INSTALL_PREFIX="$HOME/.local" >/dev/null
+cmake --build build -j2 --target kestrav_programme
 cmake --install build >/dev/null
 
 daten=${XDG_DATA_HOME:-$HOME/.local/share}
+programme="$daten/kestrav/c/programme/kestrav"
 laufwerk_c=${KESTRAV_LAUFWERK_C:-$daten/kestrav/c}
-programme="$laufwerk_c/programme/kestrav"
 export PATH="$HOME/.local/bin:$PATH"
 
 # Ohne echten Rechenkern übernimmt der Simulator seine Stelle.
