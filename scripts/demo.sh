@@ -19,12 +19,13 @@ export PATH="$HOME/.local/bin:$PATH"
 
 # Ohne echten Rechenkern übernimmt der Simulator seine Stelle.
 if [ ! -e "$laufwerk_c/programme/vexlo/bo2.exe" ] || [ -L "$laufwerk_c/programme/vexlo/bo2.exe" ]; then
-    "$programme/vexlo-sim" --installieren "$laufwerk_c/programme/vexlo"
+    "$programme/vexlo-sim" --installieren "$laufwerk_c/programme/vexlo" >/dev/null
+    echo "Simulator vexlo-sim als Rechenkern in $laufwerk_c/programme/vexlo"
 fi
 
 demo=${KESTRAV_DEMO:-$HOME/kestrav-demo}
 mkdir -p "$demo"
-"$programme/vexlo-sim" --demo "$demo"
+"$programme/vexlo-sim" --demo "$demo" >/dev/null
 erste=$(find "$demo" -maxdepth 1 -type f -iname '*.??o' ! -iname 'virt*' | LC_ALL=C sort -f | head -n 1)
 echo "Demotag in $demo"
 
