@@ -133,7 +133,7 @@ TEST_F(StationImFenster, TagesmeldungKommtNachDemScanGenauEinmal) {
     env.dialoge.waehrendOffen = [&](const Meldung&) {
         if (env.dialoge.protokoll.size() != 1)
             return;
-        QTest::qWait(zeitgeber->interval() + 100);
+        QTest::qWait(zeitgeber->interval() + 50);
         meldungenBeiOffenerErster = env.dialoge.protokoll.size();
     };
 
@@ -146,7 +146,8 @@ TEST_F(StationImFenster, TagesmeldungKommtNachDemScanGenauEinmal) {
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !env.dialoge.protokoll.empty(); }, 3000));
     EXPECT_EQ(meldungenBeiOffenerErster, 1u);
-    QTest::qWait(zeitgeber->interval() + 50);
+    // Ein Zeitgeber, der noch liefe, wäre nach der langen Meldung sofort wieder fällig.
+    QTest::qWait(200);
     ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
     EXPECT_FALSE(zeitgeber->isActive());
     const Meldung m = env.dialoge.protokoll[0].meldung;
