@@ -1,4 +1,3 @@
-#include "evaluation/Abschluss.h"
 #include "evaluation/Ausgabe.h"
 #include "evaluation/Logpruefung.h"
 #include "evaluation/Qualitaet.h"
@@ -53,14 +52,4 @@ TEST(Hoehe, FeldZweiAmDoppelpunktRechtsbuendig) {
     EXPECT_EQ(RechtsBuendig8(u"123.456"), u" 123.456");
     EXPECT_EQ(RechtsBuendig8(u""), u"        ");
     EXPECT_EQ(RechtsBuendig8(u"1234.5678"), u"1234.5678");
-}
-
-TEST(Abschlussmeldung, OhneUndMitWarnungen) {
-    auto ohne = AbschlussmeldungFuer(3, 0, u"_ergebnis_283.mini");
-    EXPECT_EQ(ohne.text, u"3 Neupunktkoordinaten ohne Warnungen berechnet!");
-    EXPECT_EQ(ohne.titel, u"Kestrav");
-    auto mit = AbschlussmeldungFuer(3, 2, u"_ergebnis_283.mini");
-    EXPECT_EQ(mit.text, u"3 Neupunktkoordinaten mit 2 Warnungen berechnet!\n"
-                        u"Siehe Datei <_ergebnis_283.mini>!");
-    EXPECT_EQ(mit.titel, u"Achtung Warnungen!");
 }

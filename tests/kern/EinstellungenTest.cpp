@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,29 +19,19 @@ const Text Ini = u"c:\\programme\\kestrav\\kestrav.ini";
 
 // Eine vollständige Datei wie ausgeliefert, einzelne Werte je Fall ersetzbar.
 std::string IniMit(const std::map<std::string, std::string>& abweichend = {}) {
-    const std::vector<std::pair<std::string, std::string>> standard = {
-        {"VexloVersion", "2"},
-        {"ANTEX-Antennkorrektur", "1"},
-        {"H\xF6hensystem", "1"},
-        {"ignoriere Beobachtungen von", ""},
-        {"Warnung L\xF6sungsqualit\xE4t", "high"},
-        {"mittl. Satelittenanzahl", "5"},
-        {"Beobachtungszeit", "5"},
-        {"PDOP", "6"},
-        {"Ambiquities gel\xF6st f\xFCr", "90"},
-        {"Anzeige Berechnung", "0"},
-        {"Anzeige Ergebnis", "1"},
-        {"Anzeige Warnung", "1"},
-        {"Pr\xFC"
-         "fung Qel-Logfile",
-         "1"},
-        {"Qel-weitereParameter", "-e10"},
-        {"Bo-weitereParameter", "-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb"},
-    };
+    std::istringstream standard(
+        "VexloVersion = 2\r\nANTEX-Antennkorrektur = 1\r\nH\xF6hensystem = 1\r\n"
+        "ignoriere Beobachtungen von = \r\nWarnung L\xF6sungsqualit\xE4t = high\r\n"
+        "mittl. Satelittenanzahl = 5\r\nBeobachtungszeit = 5\r\nPDOP = 6\r\n"
+        "Ambiquities gel\xF6st f\xFCr = 90\r\nAnzeige Berechnung = 0\r\nAnzeige Ergebnis = 1\r\n"
+        "Anzeige Warnung = 1\r\nPr\xFC"
+        "fung Qel-Logfile = 1\r\nQel-weitereParameter = -e10\r\n"
+        "Bo-weitereParameter = -e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb\r\n");
     std::string bytes;
-    for (const auto& [schlüssel, wert] : standard) {
+    for (std::string zeile; std::getline(standard, zeile);) {
+        const std::string schlüssel = zeile.substr(0, zeile.find(" = "));
         auto it = abweichend.find(schlüssel);
-        bytes += schlüssel + " = " + (it == abweichend.end() ? wert : it->second) + "\r\n";
+        bytes += it == abweichend.end() ? zeile + "\n" : schlüssel + " = " + it->second + "\r\n";
     }
     return bytes;
 }

@@ -31,13 +31,6 @@ TEST(Fehlertabelle, BeschreibungenWortgetreu) {
         EXPECT_EQ(FehlerbeschreibungZuNummer(nummer), beschreibung) << nummer;
 }
 
-TEST(Fehlerbericht, MitZeilenDerEngineFehlerdateien) {
-    EXPECT_EQ(FehlerberichtText(FehlerbeschreibungZuNummer(58), u"\nE1 kein Satellit\nE2 Abbruch"),
-              Text(u"Fehlerart: [Datei existiert bereits]!\n\n"
-                   u"Bitte alle Dateien schließen, Daten bereinigen und die Berechnung neu starten!"
-                   u"\n\nVexlo-Fehler:\nE1 kein Satellit\nE2 Abbruch"));
-}
-
 TEST(Fehlerbericht, OhneOderMitLeeremFehlerdateitextEndetMitDerBitte) {
     for (long nummer : {4, 53})
         for (const char16_t* fehlerdatei : {u"", u"   "})

@@ -83,9 +83,6 @@ TEST_F(Punktauswertung, KeineGleichzeitigenBeobachtungenFuehrenZumNaechstenPunkt
     Punkt(u"np032830.23o", u"np032830");
     env.Arbeitsdatei("np03.err", "  VEXLO-error: no simultaneous observations  \r\n");
     EXPECT_TRUE(Fehlerpfad(form, Laufzeitfehler(58)));
-    EXPECT_EQ(Datei("_ergebnis_2830.info"),
-              "Vexlo-Fehler: no simultaneous observations f\xFCr den Punkt np032830.23o! Keine "
-              "Berechnung m\xF6glich! ***\r\n");
     EXPECT_EQ(form.zustand.Warnungsanzahl, 1);
     EXPECT_TRUE(env.dialoge.protokoll.empty());
 
@@ -102,17 +99,15 @@ TEST_F(Punktauswertung, AndererFehlerWirdMitDenEngineZeilenGemeldet) {
     form.zustand.AntexSammeldatei = u"$$$$$.atx";
     form.EndeFrame.SetzeCaption(u"Abbruch");
     form.RegisterkarteKestrav.SetzeAktiviert(false);
-    form.bitteWarten.fenster.Zeigen();
 
     EXPECT_FALSE(Fehlerpfad(form, Laufzeitfehler(58)));
     ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
-    const Meldung& m = env.dialoge.protokoll[0].meldung;
-    EXPECT_EQ(m.text, u"Fehlerart: [Datei existiert bereits]!\n\nBitte alle Dateien schließen, "
-                      u"Daten bereinigen und die Berechnung neu starten!\n\nVexlo-Fehler:\n"
-                      u"erste Zeile\nzweite");
+    EXPECT_EQ(env.dialoge.protokoll[0].meldung.text,
+              u"Fehlerart: [Datei existiert bereits]!\n\nBitte alle Dateien schließen, "
+              u"Daten bereinigen und die Berechnung neu starten!\n\nVexlo-Fehler:\n"
+              u"erste Zeile\nzweite");
     EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10");
     EXPECT_EQ(form.EndeFrame.Caption(), u"Ende");
-    EXPECT_FALSE(form.bitteWarten.fenster.Angezeigt());
     EXPECT_TRUE(form.RegisterkarteKestrav.Aktiviert());
 }
 
@@ -142,8 +137,6 @@ TEST_F(Punktauswertung, OhneHakenKeinEditor) {
     form.ErgebnisAnzeigen.SetzeWert(0);
     form.Neupunkte.Hinzufuegen(u"a");
     LaufAbschliessen(form);
-    EXPECT_EQ(env.dialoge.protokoll.at(0).meldung.text,
-              u"1 Neupunktkoordinaten ohne Warnungen berechnet!");
     EXPECT_TRUE(env.prozesse.editor.empty());
 }
 

@@ -38,14 +38,6 @@ TEST_F(SchalterTest, VonHandGetippteSchalter) {
     EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10 -svg");
 }
 
-TEST_F(SchalterTest, AntennenkorrekturLässtGenauEinMinusAAmEnde) {
-    form.QelKorrAntenne.SetzeWert(0);
-    form.QelKorrAntenne.SetzeWert(1);
-    form.QelGPS.SetzeWert(1);
-    form.QelKorrAntenne.SetzeWert(0);
-    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10 -SVG -A");
-}
-
 TEST_F(SchalterTest, HöhensystemMitUndOhneGeoiddatei) {
     form.QelHöheEllips.Waehlen();
     EXPECT_EQ(form.BoWeitereParameter.Wert(), BoEllips);
