@@ -1,0 +1,49 @@
+#include "Speichergrenze.h"
+
+#include <cstdio>
+#include <new>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Belegter Adressraum in Bytes (erstes Feld von /proc/self/statm, in Seiten).
+std::size_t Adressraum() {
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    unsigned long seiten = 0;
+    if (statm) {
+        if (std::fscanf(statm, "%lu", &seiten) != 1)
+            seiten = 0;
+        std::fclose(statm);
+    }
+    return static_cast<std::size_t>(seiten) * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+}
+
+} // namespace
+
+int MitSpeichergrenze(std::size_t zusatzBytes, const std::function<int()>& pruefung) {
+    std::fflush(nullptr);
+    pid_t kind = fork();
+    if (kind < 0)
+        return -1;
+    if (kind == 0) {
+        const rlim_t grenze = Adressraum() + zusatzBytes;
+        rlimit rl{grenze, grenze};
+        if (setrlimit(RLIMIT_AS, &rl) != 0)
+            _exit(98);
+        std::set_new_handler([] { _exit(SpeicherErschoepft); });
+        int ergebnis = 97;
+        try {
+            ergebnis = pruefung();
+        } catch (...) {
+        }
+        _exit(ergebnis);
+    }
+    int status = 0;
+    while (waitpid(kind, &status, 0) < 0) {
+    }
+    if (WIFSIGNALED(status))
+        return 128 + WTERMSIG(status);
+    return WEXITSTATUS(status);
+}
