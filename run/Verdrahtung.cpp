@@ -1,4 +1,9 @@
-#include "shell/Basisformular.h"
 #include "shell/Verdrahtung.h"
+#include "run/Fortschritt.h"
+#include "run/Lauf.h"
+#include "shell/Basisformular.h"
 
-void VerdrahteLauf(Basisformular&) {}
+void VerdrahteLauf(Basisformular& form) {
+    form.CommandBerechnen.beiKlick = [&form] { CommandBerechnen_Click(form); };
+    form.TimerAbbruch.beiTick = [&form] { TimerAbbruch_Timer(form); };
+}

@@ -51,4 +51,6 @@ struct Laufdaten {
     int Sekundenzähler = 0;
     Text Fehlervermerk;
     bool KopfzeileGeschrieben = false;
+    // Vom Abbruch gesetzt; der Berechnungsbefehl endet dann an seiner nächsten Prüfstelle.
+    bool Abgebrochen = false;
 };

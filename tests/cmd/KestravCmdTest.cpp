@@ -1,6 +1,6 @@
 // kestrav-cmd als echter Prozess über Stapeldateien in einem temporären Laufwerk C:, mit
 // Shell-Skript-Engines, die Arbeitsverzeichnis, Programmpfad und Argumente protokollieren.
-#include "Prozesslauf.h"
+#include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
 
 #include <chrono>

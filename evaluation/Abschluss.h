@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/Text.h"
+
+class Basisformular;
+
+// Text der Abschlussmeldung und ihr Titel.
+struct Abschlussmeldung {
+    Text text;
+    Text titel;
+};
+Abschlussmeldung AbschlussmeldungFuer(int neupunkte, int warnungen, const Text& minidatei);
+
+// Entfernt die beiden ANTEX-Schalter aus den Parametertexten, wo sie stehen.
+void AntennenschalterEntfernen(Basisformular& form);

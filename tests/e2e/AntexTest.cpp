@@ -1,0 +1,112 @@
+// Die ANTEX-Sammeldatei "$$$$$.atx", wie die Engine sie beim Start vorfindet.
+#include "Laufumgebung.h"
+
+namespace {
+
+const std::string Kopf =
+    "     1.4            M                                       ANTEX VERSION / SYST\r\n"
+    "A                                                           PCV TYPE / REFANT   \r\n"
+    "                                                            END OF HEADER       \r\n";
+
+// Rumpf von AntexBeispiel: der Zeilenumbruch der Kopfende-Zeile, dann die Antennen.
+std::string Rumpf(const std::string& datei) {
+    const std::string marke = "END OF HEADER";
+    return datei.substr(datei.find(marke) + marke.size() + 7);
+}
+
+std::string AlleBytes() {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        if (b != ' ')
+            bytes.push_back(static_cast<char>(b));
+    return bytes;
+}
+
+struct AntexFall {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> dateien;
+    std::string sammeldatei;
+};
+
+class AntexTest : public Laufumgebung, public ::testing::WithParamInterface<AntexFall> {};
+
+TEST_P(AntexTest, SammeldateiByteFuerByte) {
+    for (const auto& [name, bytes] : GetParam().dateien)
+        Datei(name, bytes);
+
+    Berechnen();
+
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].sammeldatei, GetParam().sammeldatei);
+    EXPECT_NE(starts[0].jobdatei.find(" +A$$$$$.atx\r\n"), std::string::npos);
+    EXPECT_NE(starts[0].jobdatei.find(" +ACF$$$$$.atx\r\n"), std::string::npos);
+}
+
+const std::string Eins = AntexBeispiel("EINS", "ZWEI");
+const std::string Drei = AntexBeispiel("DREI", "VIER");
+const std::string Roh = "ein Kopf END OF HEADER  \r\n" + AlleBytes() + "\r\n  ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, AntexTest,
+    ::testing::Values(
+        // Kopf, Leerzeile (Umbruch der Kopfende-Zeile), die Antennen, Leerzeile am Ende.
+        AntexFall{"EineDatei", {{"igs20.atx", Eins}}, Kopf + Rumpf(Eins) + "\r\n"},
+        // Nach Namen ohne Rücksicht auf Groß-/Kleinschreibung: antex vor Zweite.
+        AntexFall{"ZweiDateien",
+                  {{"Zweite.atx", Drei}, {"antex.atx", Eins}},
+                  Kopf + Rumpf(Eins) + "\r\n" + Rumpf(Drei) + "\r\n"},
+        // Jedes Byte außer den Leerzeichen am Rand kommt unverändert an.
+        AntexFall{"AlleBytes", {{"roh.atx", Roh}}, Kopf + "\r\n" + AlleBytes() + "\r\n\r\n"},
+        AntexFall{"AlteSammeldateiZaehltNicht",
+                  {{"$$$$$.atx", "alt END OF HEADER\r\nALTE ANTENNE\r\n"}, {"igs20.atx", Eins}},
+                  Kopf + Rumpf(Eins) + "\r\n"},
+        AntexFall{"ZweitesKopfendeBeendetDenRumpf",
+                  {{"a.atx", "K END OF HEADER\r\nA1\r\nEND OF HEADER\r\nA2\r\n"}},
+                  Kopf + "\r\nA1\r\n" + "\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Laufumgebung, AntexAusDemProgrammverzeichnisWirdKopiertUndGesammelt) {
+    BytesSchreiben(t.programm / "antex.atx", Eins);
+
+    Berechnen();
+
+    // Die Kopie entsteht mit DateiSchreiben und trägt daher ein CR LF mehr.
+    EXPECT_EQ(Inhalt("antex.atx"), Eins + "\r\n");
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].sammeldatei, Kopf + Rumpf(Eins) + "\r\n\r\n");
+    ErwarteMeldungenZuerst({UeberschreibenFrage()});
+}
+
+TEST_F(Laufumgebung, VorhandeneAntexWirdNichtUeberschrieben) {
+    BytesSchreiben(t.programm / "antex.atx", Eins);
+    Datei("antex.atx", Drei);
+
+    Berechnen();
+
+    EXPECT_EQ(Inhalt("antex.atx"), Drei);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].sammeldatei, Kopf + Rumpf(Drei) + "\r\n");
+}
+
+TEST_F(Laufumgebung, AntexOhneKopfendeGehtInDenFehlerpfad) {
+    Datei("a.atx", Eins);
+    Datei("b.atx", "kein Kopfende\r\n");
+    Datei("c.atx", Drei);
+    Datei("alt.koord", "alt\r\n");
+
+    Berechnen();
+
+    EXPECT_TRUE(starts.empty());
+    // Die Sammlung bricht nach der ersten Datei ab; aufgeräumt wurde noch nicht.
+    EXPECT_EQ(Inhalt("$$$$$.atx"), Kopf + Rumpf(Eins) + "\r\n");
+    EXPECT_TRUE(Vorhanden("alt.koord"));
+    EXPECT_FALSE(Vorhanden("Kestrav.bat"));
+    EXPECT_FALSE(form.bitteWarten.fenster.Angezeigt());
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), AusUtf8(QelStandard));
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), AusUtf8(BoStandard));
+    EXPECT_EQ(form.zustand.Fehlerbeschreibung, u"Index außerhalb des gültigen Bereichs");
+    EXPECT_EQ(t.dialoge.protokoll.back().meldung.titel, u"Achtung Fehler!");
+    ErwarteRuhezustand();
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+// Die Fragen vor dem Lauf: jedes "Nein" und die nicht unterstützte Version lassen das Fenster frei
+// und das Arbeitsverzeichnis unberührt.
+#include "Laufumgebung.h"
+
+namespace {
+
+struct AblehnungFall {
+    const char* name;
+    int korrektur; // Wert von QelKorrAntenne
+    bool antexImArbeitsverzeichnis;
+    const char16_t* version;
+    std::vector<Antwort> antworten;
+    std::vector<Meldung> meldungen;
+};
+
+Meldung VersionMeldung(const Text& version) {
+    return {u"Die Vexlo-Version <" + version + u"> wird nicht unterstützt!\nErlaubt sind 1 und 2.",
+            u"Kestrav", Knoepfe::OK, Symbol::Ausrufezeichen, 1};
+}
+
+class AblehnungTest : public Laufumgebung, public ::testing::WithParamInterface<AblehnungFall> {};
+
+TEST_P(AblehnungTest, FensterFreiUndNichtsGeloescht) {
+    const AblehnungFall& fall = GetParam();
+    form.QelKorrAntenne.SetzeWert(fall.korrektur);
+    const Text qel = form.QelWeitereParameter.Wert();
+    const Text bo = form.BoWeitereParameter.Wert();
+    form.zustand.Versionskennung = fall.version;
+    // Reste eines früheren Laufs, die das Aufräumen bzw. die Sammlung löschen würde. Eine alte
+    // Sammeldatei zählt selbst als ANTEX-Datei, daher nur, wo ohnehin eine liegt.
+    for (const auto& name : {"Kestrav.bat", "_ergebnis_283.mini", "virt283.23o"})
+        Datei(name, "alt\r\n");
+    if (fall.antexImArbeitsverzeichnis) {
+        Datei("igs20.atx", AntexBeispiel());
+        Datei("$$$$$.atx", "alt\r\n");
+    }
+    const auto vorher = Verzeichnis();
+    t.dialoge.antworten.assign(fall.antworten.begin(), fall.antworten.end());
+
+    Berechnen();
+
+    ErwarteMeldungen(fall.meldungen);
+    EXPECT_EQ(Verzeichnis(), vorher);
+    EXPECT_EQ(Inhalt("Kestrav.bat"), "alt\r\n");
+    EXPECT_TRUE(t.prozesse.starts.empty());
+    EXPECT_FALSE(form.bitteWarten.fenster.Angezeigt());
+    EXPECT_EQ(form.QelKorrAntenne.Wert(), fall.korrektur);
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), qel);
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), bo);
+    ErwarteRuhezustand();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, AblehnungTest,
+    ::testing::Values(
+        AblehnungFall{
+            "NeinZumUeberschreiben", 1, true, u"2", {Antwort::Nein}, {UeberschreibenFrage()}},
+        AblehnungFall{"NeinOhneKorrektur",
+                      0,
+                      true,
+                      u"2",
+                      {Antwort::Ja, Antwort::Nein},
+                      {UeberschreibenFrage(), OhneKorrekturFrage()}},
+        // Ohne Antwort gilt der Standardknopf, und der ist hier "Nein".
+        AblehnungFall{"StandardknopfOhneKorrektur",
+                      0,
+                      true,
+                      u"2",
+                      {},
+                      {UeberschreibenFrage(), OhneKorrekturFrage()}},
+        AblehnungFall{"NeinOhneAntexdaten",
+                      1,
+                      false,
+                      u"2",
+                      {Antwort::Ja, Antwort::Nein},
+                      {UeberschreibenFrage(), OhneAntexdatenFrage()}},
+        AblehnungFall{"Version15",
+                      1,
+                      true,
+                      u"1.5",
+                      {Antwort::Ja},
+                      {UeberschreibenFrage(), VersionMeldung(u"1.5")}},
+        AblehnungFall{"VersionLeer",
+                      0,
+                      true,
+                      u"",
+                      {Antwort::Ja},
+                      {UeberschreibenFrage(), VersionMeldung(u"")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Laufumgebung, NichtUnterstuetzteVersionKopiertKeineAntexDatei) {
+    BytesSchreiben(t.programm / "antex.atx", AntexBeispiel());
+    form.zustand.Versionskennung = u"1.5";
+
+    Berechnen();
+
+    EXPECT_FALSE(Vorhanden("antex.atx"));
+    EXPECT_FALSE(Vorhanden("$$$$$.atx"));
+    ErwarteRuhezustand();
+}
+
+TEST_F(Laufumgebung, JaOhneKorrekturEntferntNurDieAntennenschalter) {
+    form.QelKorrAntenne.SetzeWert(0);
+    form.QelWeitereParameter.SetzeText(u"-e10 -A +A$$$$$.atx");
+    form.BoWeitereParameter.SetzeText(AusUtf8(BoStandard) + u" +ACF$$$$$.atx");
+    Datei("igs20.atx", AntexBeispiel());
+    t.dialoge.antworten = {Antwort::Ja, Antwort::Ja};
+
+    Berechnen();
+
+    ErwarteMeldungenZuerst({UeberschreibenFrage(), OhneKorrekturFrage()});
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].jobdatei.substr(0, starts[0].jobdatei.find("\r\n")),
+              "c:\\programme\\vexlo\\qel2 np012830.23o aaaa,bbbb +PRO -e10 -A");
+    EXPECT_EQ(starts[0].jobdatei.substr(starts[0].jobdatei.size() - BoStandard.size() - 2),
+              BoStandard + "\r\n");
+    // Ohne Korrektur wird nichts gesammelt.
+    EXPECT_EQ(starts[0].sammeldatei, "");
+}
+
+TEST_F(Laufumgebung, JaOhneAntexdatenSchaltetDieKorrekturAb) {
+    form.QelWeitereParameter.SetzeText(u"-e10 +A$$$$$.atx +A$$$$$.atx");
+    t.dialoge.antworten = {Antwort::Ja, Antwort::Ja};
+
+    Berechnen();
+
+    ErwarteMeldungenZuerst({UeberschreibenFrage(), OhneAntexdatenFrage()});
+    EXPECT_EQ(form.QelKorrAntenne.Wert(), 0);
+    EXPECT_EQ(Text(form.QelWeitereParameter.Wert()).find(u"+A$$$$$.atx"), Text::npos);
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].jobdatei.find("$$$$$"), std::string::npos);
+    EXPECT_FALSE(Vorhanden("$$$$$.atx"));
+    ErwarteRuhezustand();
+}
+
+} // namespace

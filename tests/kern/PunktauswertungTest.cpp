@@ -1,0 +1,163 @@
+#include "evaluation/Auswertung.h"
+#include "hilfen/TestUmgebung.h"
+#include "run/Lauf.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kKopf = "  Punkt RovN Y X h Qualitaet Typ Amb Zeit Sat PDOP\r\n";
+
+class Punktauswertung : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.lauf.Tageskennung = u"283*";
+        env.InsArbeitsverzeichnis();
+    }
+    void Punkt(const char16_t* name, const char16_t* stamm) {
+        form.lauf.AktuellerNeupunkt = name;
+        form.lauf.Dateistamm = stamm;
+    }
+    std::string Datei(const std::string& name) { return BytesLesen(env.arbeit / name); }
+
+    TestUmgebung env;
+    Basisformular& form = env.Formular();
+};
+
+TEST_F(Punktauswertung, ErsterPunktOhneErgebnislisteZweiterMitNormalhoehe) {
+    Punkt(u"np012830.23o", u"np012830");
+    PunktAuswerten(form);
+    Punkt(u"np022830.23o", u"np022830");
+    env.Arbeitsdatei("_ergebnis_np022830_list.txt",
+                     kKopf + "np02 32500000.123 5600000.456 101.000 high 1 95 12 7.5 1.8\r\n");
+    env.Arbeitsdatei("_ergebnis_np022830_sol.txt", "x\r\nNHN-H\xF6he [m]: 123.456\r\ny\r\n");
+    PunktAuswerten(form);
+
+    EXPECT_EQ(Datei("_ergebnis_283.mini"),
+              "  Punkt RovN Y X h Qualitaet Typ Amb Zeit Sat PDOP  NHN-H\xF6he\r\n"
+              " * * * *          \r\n"
+              "np02 32500000.123 5600000.456 101.000 high 1 95 12 7.5 1.8   123.456\r\n");
+    EXPECT_EQ(Datei("_ergebnis_283.PYXZ"), "* * * \r\n"
+                                           "np02 32500000.123 5600000.456 123.456\r\n");
+    EXPECT_EQ(form.zustand.Warnungsanzahl, 4);
+}
+
+TEST_F(Punktauswertung, EllipsoidischeHoeheOhneKopfzusatz) {
+    form.QelHöheEllips.Waehlen();
+    Punkt(u"np_1283a.23o", u"np_1283a");
+    env.Arbeitsdatei("_ergebnis_np_1283a_list.txt",
+                     kKopf + "np_1 32500000.1 5600000.2 101.5 mittel 1 88 12 7.5 1.8\r\n");
+    PunktAuswerten(form);
+    EXPECT_EQ(Datei("_ergebnis_283.mini"),
+              "  Punkt RovN Y X h Qualitaet Typ Amb Zeit Sat PDOP\r\n"
+              "np 1 32500000.1 5600000.2 101.5 mittel 1 88 12 7.5 1.8 * * *\r\n");
+    EXPECT_EQ(Datei("_ergebnis_283.PYXZ"), "np 1 32500000.1 5600000.2\r\n");
+}
+
+TEST_F(Punktauswertung, QelFehlerWirdVermerktUndLogUmbenannt) {
+    form.QelHöheEllips.Waehlen();
+    Punkt(u"np012830.23o", u"np012830");
+    env.Arbeitsdatei("_ergebnis_np012830_list.txt", kKopf + "np01 1 2 3 high 1 95 12 7.5 1.8\r\n");
+    env.Arbeitsdatei("qellog.txt", "FATAL ERROR: no reference station\r\nend\r\n");
+    PunktAuswerten(form);
+    EXPECT_FALSE(std::filesystem::exists(env.arbeit / "qellog.txt"));
+    EXPECT_TRUE(std::filesystem::exists(env.arbeit / "_ergebnis_np012830_qelelog.txt"));
+    EXPECT_EQ(form.zustand.Warnungsanzahl, 1);
+    EXPECT_EQ(Datei("_ergebnis_283.mini"),
+              "  Punkt RovN Y X h Qualitaet Typ Amb Zeit Sat PDOP\r\n"
+              "np01 1 2 3 high 1 95 12 7.5 1.8 * QEL FATAL ERROR: no reference stationend\r\n");
+
+    // Gleicher Dateistamm ein zweites Mal: das Umbenennen trifft ein vorhandenes Ziel.
+    env.Arbeitsdatei("qellog.txt", "ok\r\n");
+    try {
+        PunktAuswerten(form);
+        FAIL() << "Laufzeitfehler 58 erwartet";
+    } catch (const Laufzeitfehler& f) {
+        EXPECT_EQ(f.nummer(), 58);
+    }
+}
+
+TEST_F(Punktauswertung, WarnungszaehlerHatSechzehnBit) {
+    form.zustand.Warnungsanzahl = 32766;
+    WarnungZaehlen(form);
+    EXPECT_EQ(form.zustand.Warnungsanzahl, 32767);
+    try {
+        WarnungZaehlen(form);
+        FAIL() << "Überlauf erwartet";
+    } catch (const Laufzeitfehler& f) {
+        EXPECT_EQ(f.nummer(), 6);
+    }
+}
+
+TEST_F(Punktauswertung, KeineGleichzeitigenBeobachtungenFuehrenZumNaechstenPunkt) {
+    Punkt(u"np032830.23o", u"np032830");
+    env.Arbeitsdatei("np03.err", "  VEXLO-error: no simultaneous observations  \r\n");
+    EXPECT_TRUE(Fehlerpfad(form, Laufzeitfehler(58)));
+    EXPECT_EQ(Datei("_ergebnis_2830.info"),
+              "Vexlo-Fehler: no simultaneous observations f\xFCr den Punkt np032830.23o! Keine "
+              "Berechnung m\xF6glich! ***\r\n");
+    EXPECT_EQ(form.zustand.Warnungsanzahl, 1);
+    EXPECT_TRUE(env.dialoge.protokoll.empty());
+
+    // Ab 30000 Warnungen geht auch dieser Fehler in den Fehlerbericht.
+    form.zustand.Warnungsanzahl = 29999;
+    EXPECT_FALSE(Fehlerpfad(form, Laufzeitfehler(58)));
+    ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
+    EXPECT_EQ(env.dialoge.protokoll[0].meldung.titel, u"Achtung Fehler!");
+}
+
+TEST_F(Punktauswertung, AndererFehlerWirdMitDenEngineZeilenGemeldet) {
+    env.Arbeitsdatei("a.err", "erste Zeile\r\n  zweite  \r\n");
+    form.QelWeitereParameter.SetzeText(u"-e10 +A$$$$$.atx +A$$$$$.atx");
+    form.zustand.AntexSammeldatei = u"$$$$$.atx";
+    form.EndeFrame.SetzeCaption(u"Abbruch");
+    form.RegisterkarteKestrav.SetzeAktiviert(false);
+    form.bitteWarten.fenster.Zeigen();
+
+    EXPECT_FALSE(Fehlerpfad(form, Laufzeitfehler(58)));
+    ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
+    const Meldung& m = env.dialoge.protokoll[0].meldung;
+    EXPECT_EQ(m.text, u"Fehlerart: [Datei existiert bereits]!\n\nBitte alle Dateien schließen, "
+                      u"Daten bereinigen und die Berechnung neu starten!\n\nVexlo-Fehler:\n"
+                      u"erste Zeile\nzweite");
+    EXPECT_EQ(m.symbol, Symbol::Ausrufezeichen);
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10");
+    EXPECT_EQ(form.EndeFrame.Caption(), u"Ende");
+    EXPECT_FALSE(form.bitteWarten.fenster.Angezeigt());
+    EXPECT_TRUE(form.RegisterkarteKestrav.Aktiviert());
+    EXPECT_EQ(form.RegisterkarteKestrav.GewaehlterReiter(), 0);
+}
+
+TEST_F(Punktauswertung, AbschlussRaeumtAufUndOeffnetDasProtokoll) {
+    form.zustand.AntexSammeldatei = u"$$$$$.atx";
+    for (const char* name : {"Kestrav.bat", "$$$$$.atx", "virt283.23o", "VIRTx.txt",
+                             "_ergebnis_2830.erg", "_ergebnis_283.mini", "_ergebnis_283.PYXZ"})
+        env.Arbeitsdatei(name, "x\r\n");
+    form.Neupunkte.Hinzufuegen(u"a");
+    form.Neupunkte.Hinzufuegen(u"b");
+    form.Neupunkte.Hinzufuegen(u"c");
+    form.zustand.Warnungsanzahl = 2;
+    form.BoWeitereParameter.SetzeText(u"-e10 +ACF$$$$$.atx +Sb");
+    LaufAbschliessen(form);
+
+    ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
+    EXPECT_EQ(env.dialoge.protokoll[0].meldung.titel, u"Achtung Warnungen!");
+    EXPECT_EQ(env.prozesse.editor, std::vector<Text>{u"_ergebnis_283.mini"});
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), u"-e10 +Sb");
+    std::vector<std::string> rest;
+    for (const auto& e : std::filesystem::directory_iterator(env.arbeit))
+        rest.push_back(e.path().filename().string());
+    std::sort(rest.begin(), rest.end());
+    EXPECT_EQ(rest, (std::vector<std::string>{"_ergebnis_283.PYXZ", "_ergebnis_283.mini"}));
+}
+
+TEST_F(Punktauswertung, OhneHakenKeinEditor) {
+    form.ErgebnisAnzeigen.SetzeWert(0);
+    form.Neupunkte.Hinzufuegen(u"a");
+    LaufAbschliessen(form);
+    EXPECT_EQ(env.dialoge.protokoll.at(0).meldung.text,
+              u"1 Neupunktkoordinaten ohne Warnungen berechnet!");
+    EXPECT_TRUE(env.prozesse.editor.empty());
+}
+
+} // namespace
