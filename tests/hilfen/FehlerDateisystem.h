@@ -21,6 +21,9 @@ public:
     void ZeilenLesen(const Text& p, const std::function<bool(const Text&)>& f) override {
         echt_.ZeilenLesen(p, f);
     }
+    void ZeilenstueckeLesen(const Text& p, const std::function<bool(TextSicht, bool)>& f) override {
+        echt_.ZeilenstueckeLesen(p, f);
+    }
     void Schreiben(const Text& p, const Text& inhalt, bool anhaengen) override {
         Zugriff();
         echt_.Schreiben(p, inhalt, anhaengen);
