@@ -4,32 +4,58 @@
 
 namespace {
 
-// Nummer (ab 0) der ersten Zeile mit suchtext. Von der laufenden Zeile bleibt nur ihr Ende in der
-// Länge des Suchtexts weniger eins, damit ein Treffer über zwei Stücke hinweg gefunden wird.
-std::optional<long long> ErsteTrefferzeile(Dateisystem& ds, const Text& datei,
-                                           const Text& suchtext) {
-    const std::size_t behalten = suchtext.empty() ? 0 : suchtext.size() - 1;
-    std::optional<long long> treffer;
-    long long zeile = 0;
-    Text fenster;
-    ds.ZeilenstueckeLesen(datei, [&](TextSicht stueck, bool zeilenende) {
-        fenster.append(stueck);
-        if (Enthaelt(fenster, suchtext)) {
-            treffer = zeile;
-            return false;
+// Länger wird eine Zeile ohne Treffer nicht gehalten; RINEX-Kopfzeilen haben 80 Zeichen.
+constexpr std::size_t Zeilengrenze = 4096;
+
+// Prüft die Zeilen, während sie in Stücken kommen. Eine Zeile mit Treffer wird ganz gebraucht und
+// ganz gesammelt; von einer langen Zeile ohne Treffer bleibt nur ihr Ende in der Länge des
+// Suchtexts weniger eins, damit ein Treffer über zwei Stücke hinweg auffällt.
+class Stromsuche {
+public:
+    explicit Stromsuche(const Text& suchtext)
+        : suchtext_(suchtext), rest_(suchtext.empty() ? 0 : suchtext.size() - 1) {}
+
+    // false: fertig.
+    bool Stueck(TextSicht stueck, bool zeilenende) {
+        zeile_.append(stueck);
+        if (!imTreffer_ && Enthaelt(zeile_, suchtext_)) {
+            if (gekappt_) {
+                // Der Anfang der Zeile ist schon verworfen; ein zweiter Durchgang holt sie.
+                gekappteTrefferzeile_ = nummer_;
+                return false;
+            }
+            imTreffer_ = true;
         }
         if (zeilenende) {
-            ++zeile;
-            fenster.clear();
-        } else if (fenster.size() > behalten) {
-            fenster.erase(0, fenster.size() - behalten);
+            if (imTreffer_) {
+                treffer_ = std::move(zeile_);
+                return false;
+            }
+            zeile_.clear();
+            gekappt_ = false;
+            ++nummer_;
+        } else if (!imTreffer_ && zeile_.size() > Zeilengrenze) {
+            zeile_.erase(0, zeile_.size() - rest_);
+            gekappt_ = true;
         }
         return true;
-    });
-    return treffer;
-}
+    }
 
-// Die ganze Zeile mit dieser Nummer; davor liegende Zeilen werden nur überlesen.
+    const std::optional<Text>& Treffer() const { return treffer_; }
+    const std::optional<long long>& GekappteTrefferzeile() const { return gekappteTrefferzeile_; }
+
+private:
+    const Text& suchtext_;
+    const std::size_t rest_;
+    Text zeile_;
+    bool gekappt_ = false;
+    bool imTreffer_ = false;
+    long long nummer_ = 0;
+    std::optional<Text> treffer_;
+    std::optional<long long> gekappteTrefferzeile_;
+};
+
+// Die ganze Zeile mit dieser Nummer (ab 0); davor liegende Zeilen werden nur überlesen.
 Text ZeileNummer(Dateisystem& ds, const Text& datei, long long gesucht) {
     long long zeile = 0;
     Text inhalt;
@@ -47,11 +73,15 @@ Text ZeileNummer(Dateisystem& ds, const Text& datei, long long gesucht) {
 
 std::optional<Text> ErsteZeileMit(Dateisystem& ds, const Text& datei, const Text& suchtext) {
     try {
-        std::optional<long long> nummer = ErsteTrefferzeile(ds, datei, suchtext);
-        if (!nummer)
+        Stromsuche suche(suchtext);
+        ds.ZeilenstueckeLesen(datei, [&](TextSicht stueck, bool zeilenende) {
+            return suche.Stueck(stueck, zeilenende);
+        });
+        if (suche.Treffer())
+            return suche.Treffer();
+        if (!suche.GekappteTrefferzeile())
             return std::nullopt;
-        // Der zweite Durchgang holt die gefundene Zeile ganz; sie wird gebraucht, die davor nicht.
-        Text zeile = ZeileNummer(ds, datei, *nummer);
+        Text zeile = ZeileNummer(ds, datei, *suche.GekappteTrefferzeile());
         if (!Enthaelt(zeile, suchtext))
             return std::nullopt; // inzwischen geändert
         return zeile;

@@ -57,7 +57,13 @@ INSTANTIATE_TEST_SUITE_P(
         Suchfall{"KleinGeschrieben", "observer / agency\r\n", std::nullopt},
         // Der Suchtext reicht über die Blockgrenze des Lesers; die Zeile kommt ganz zurück.
         Suchfall{"UeberBlockgrenze", "x\r\n" + Lang + "OBSERVER\r\n", Lang + "OBSERVER"},
-        Suchfall{"LangeZeileDavor", std::string(3 * Leseblock, 'v') + "\r" + Observer, Observer}),
+        Suchfall{"LangeZeileDavor", std::string(3 * Leseblock, 'v') + "\r" + Observer, Observer},
+        // Eine lange Trefferzeile kommt ganz zurück, ob der Treffer vorn oder hinten steht.
+        Suchfall{"LangeTrefferzeileVorn", "OBSERVER" + Lang + Lang + "\r\nx",
+                 "OBSERVER" + Lang + Lang},
+        Suchfall{"LangeTrefferzeileHinten", "x\r" + Lang + Lang + "OBSERVER" + Lang,
+                 Lang + Lang + "OBSERVER" + Lang},
+        Suchfall{"TrefferOhneZeilenende", "x\r\nOBSERVER", "OBSERVER"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ErsteZeileMit, FehlendeDateiIstKeinTreffer) {
