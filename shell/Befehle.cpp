@@ -1,4 +1,154 @@
+#include "shell/Befehle.h"
+
+#include "platform/Laufzeitfehler.h"
+#include "run/Lauf.h"
 #include "shell/Basisformular.h"
+#include "shell/Einstellungen.h"
 #include "shell/Verdrahtung.h"
 
-void VerdrahteShell(Basisformular&) {}
+namespace {
+
+constexpr char16_t Titel[] = u"Kestrav";
+
+Text Einstellungsdatei(Basisformular& form) {
+    const Text pfad = form.zustand.Programmverzeichnis + form.zustand.IniDatei;
+    // Unter Linux sagt dem Benutzer der Host-Pfad mehr als die Laufwerksform.
+    try {
+        return form.umgebung.datei.NachHostpfad(pfad);
+    } catch (const Laufzeitfehler&) {
+        return pfad;
+    }
+}
+
+void EinstellungenSichern(Basisformular& form) {
+    try {
+        EinstellungenSpeichern(form);
+    } catch (const Laufzeitfehler& fehler) {
+        // Das Programm endet trotzdem; der Benutzer soll nur wissen, was verloren ist.
+        form.umgebung.dialoge.Zeigen(
+            Meldung{u"Die Einstellungen konnten nicht in die Datei\n" + Einstellungsdatei(form) +
+                        u"\ngeschrieben werden (Laufzeitfehler " + ZahlText(fehler.nummer()) +
+                        u").\n\nKestrav wird ohne Speichern beendet.",
+                    Titel, Knoepfe::OK, Symbol::Ausrufezeichen});
+    }
+}
+
+void BetrachterStarten(Prozesse& prozesse, const Text& datei, const Text& argumente) {
+    const Text programm = FindeBetrachter(prozesse, datei);
+    if (!programm.empty())
+        prozesse.ProgrammStarten(programm, argumente, Fensterstil::MaximiertMitFokus);
+}
+
+} // namespace
+
+Text FindeBetrachter(Prozesse& prozesse, const Text& Datei) {
+    Text ergebnis;
+    try {
+        ergebnis = prozesse.ZugeordnetesProgramm(Datei);
+    } catch (const Laufzeitfehler&) {
+        return Text();
+    }
+    // Der Puffer der Plattform endet am ersten NUL.
+    if (auto nul = ergebnis.find(u'\0'); nul != Text::npos)
+        ergebnis.resize(nul);
+    if (GleichOhneGross(ergebnis, Datei))
+        return Text();
+    return ergebnis;
+}
+
+bool BeendenBestaetigen(Basisformular& form) {
+    return form.umgebung.dialoge.Zeigen(Meldung{u"Wollen Sie Kestrav jetzt wirklich beenden?",
+                                                Titel, Knoepfe::JaNein, Symbol::Frage}) ==
+           Antwort::Ja;
+}
+
+void EndeMenü_Click(Basisformular& form) {
+    if (!form.zustand.BeendenBestätigt && !BeendenBestaetigen(form))
+        return;
+    EinstellungenSichern(form);
+    form.umgebung.programm.SofortBeenden();
+}
+
+void EndeFrame_Click(Basisformular& form) {
+    form.umgebung.programm.ZeigerSetzen(Mauszeiger::Standard);
+    form.ProgressBar.SetzeWert(0);
+    // Die Beschriftung ist das einzige Zeichen dafür, dass ein Lauf im Gange ist.
+    if (form.EndeFrame.Caption() == u"Abbruch")
+        LaufAbbrechen(form);
+    else
+        EndeMenü_Click(form);
+}
+
+void Info_Click(Basisformular& form) {
+    form.umgebung.dialoge.Zeigen(
+        Meldung{u"Oberfläche " + Trimmen(form.fenster.Caption()) +
+                    u"\n\nHaben Sie Fragen oder Hinweise? Bitte wenden Sie sich an den Autor!",
+                Titel, Knoepfe::OK, Symbol::Information});
+}
+
+void QelHilfeMenü_Click(Basisformular& form) {
+    const Sitzungszustand& z = form.zustand;
+    Text handbuch;
+    if (z.Versionskennung == u"1")
+        handbuch = z.VexloVerzeichnis + u"Qel-Manual.pdf";
+    else if (z.Versionskennung == u"2")
+        handbuch = z.VexloVerzeichnis + u"Vexlo_UG_2.pdf";
+    else
+        return;
+    Prozesse& prozesse = form.umgebung.prozesse;
+    const Text programm =
+        form.umgebung.datei.Existiert(handbuch) ? FindeBetrachter(prozesse, handbuch) : Text();
+    if (programm.empty()) {
+        form.umgebung.dialoge.Zeigen(Meldung{u"Viewer nicht eingerichtet!", Titel});
+        return;
+    }
+    prozesse.ProgrammStarten(programm, handbuch, Fensterstil::MaximiertMitFokus);
+}
+
+void KestravHilfeMenü_Click(Basisformular& form) {
+    const Sitzungszustand& z = form.zustand;
+    const bool breit64 = z.Systembreite == u"64Bit";
+    if (!breit64 && z.Systembreite != u"32Bit")
+        return;
+    // Die Hilfe ist Beiwerk: was hier scheitert, bleibt ohne Meldung.
+    try {
+        Prozesse& prozesse = form.umgebung.prozesse;
+        if (form.umgebung.datei.Existiert(u"m:/Kestrav/KestravHilfe.html"))
+            BetrachterStarten(prozesse, u"m:/Kestrav/KestravHilfe.htm",
+                              u"file://m:/Kestrav/KestravHilfe.htm");
+        else if (breit64)
+            BetrachterStarten(prozesse, z.Programmverzeichnis + u"KestravHilfe.htm",
+                              u"\"file://C:/Program Files (x86)/Kestrav/KestravHilfe.htm\"");
+        else
+            BetrachterStarten(prozesse, z.Programmverzeichnis + u"KestravHilfe.htm",
+                              u"file://C:/Programme/Kestrav/KestravHilfe.htm");
+    } catch (...) {
+    }
+}
+
+bool Schliesswunsch(Basisformular& form) {
+    form.zustand.BeendenBestätigt = false;
+    if (!BeendenBestaetigen(form))
+        return true;
+    form.zustand.BeendenBestätigt = true;
+    EndeMenü_Click(form);
+    return false;
+}
+
+void VerdrahteShell(Basisformular& form) {
+    form.KestravHilfeMenü.beiKlick = [&form] { KestravHilfeMenü_Click(form); };
+    form.QelHilfeMenü.beiKlick = [&form] { QelHilfeMenü_Click(form); };
+    form.Info.beiKlick = [&form] { Info_Click(form); };
+    form.EndeMenü.beiKlick = [&form] { EndeMenü_Click(form); };
+    form.EndeFrame.beiKlick = [&form] { EndeFrame_Click(form); };
+    form.fenster.beiSchliesswunsch = [&form] { return Schliesswunsch(form); };
+    // Geht das Fenster aus anderem Grund zu (Sitzungsende, Ende von außen), endet das Programm
+    // ohne Frage und ohne Speichern. Nach bestätigtem Beenden ist es schon beendet.
+    form.fenster.Beobachten([&form, warAngezeigt = form.fenster.Angezeigt()]() mutable {
+        const bool angezeigt = form.fenster.Angezeigt();
+        const bool geschlossen = warAngezeigt && !angezeigt;
+        warAngezeigt = angezeigt;
+        if (geschlossen && !form.zustand.BeendenBestätigt)
+            form.umgebung.programm.SofortBeenden();
+    });
+}

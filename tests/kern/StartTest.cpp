@@ -118,9 +118,9 @@ INSTANTIATE_TEST_SUITE_P(
         Pruefungsfall{"NurGeoidFehlt", "2", {"bo2.exe"}, "1", {Geoid}, true},
         Pruefungsfall{"GeoidGrossGeschrieben", "2", {"bo2.exe", "GCG2016.BOG"}, "1", {}, false},
         Pruefungsfall{"Version1SuchtBo1", "1", {"bo2.exe", "x.bog"}, "1", {Vexlo}, false},
-        Pruefungsfall{"Version1Vorhanden", "1", {"bo1.exe"}, "2", {}, false},
-        // Ellipsoidische Höhen brauchen kein Geoid: keine Prüfung.
-        Pruefungsfall{"OhneNormalhoehenKeineGeoidpruefung", "2", {}, "2", {Vexlo}, false},
+        Pruefungsfall{"Version1Vorhanden", "1", {"bo1.exe"}, "2", {}, true},
+        // Höhensystem 2 wählt schon beim Laden das Ellipsoid; es braucht kein Geoid: keine Prüfung.
+        Pruefungsfall{"OhneNormalhoehenKeineGeoidpruefung", "2", {}, "2", {Vexlo}, true},
         Pruefungsfall{"LeeresHoehensystem", "2", {"bo2.exe"}, "", {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,0 +1,5 @@
+#pragma once
+class Basisformular;
+
+// Untergrenzen der Grenzwertfelder und der Knopf "Standard" auf dem Reiter "Analyse".
+void VerdrahteGrenzwerte(Basisformular& form);

@@ -1,0 +1,345 @@
+// kestrav.ini Byte für Byte: Lesen, Ersetzen, Laden in die Steuerelemente und Speichern.
+#include "shell/Einstellungen.h"
+#include "Fallnamen.h"
+#include "hilfen/TestUmgebung.h"
+#include "platform/Laufzeitfehler.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const Text Ini = u"c:\\programme\\kestrav\\kestrav.ini";
+
+// Eine vollständige Datei wie ausgeliefert, einzelne Werte je Fall ersetzbar.
+std::string IniMit(const std::map<std::string, std::string>& abweichend = {}) {
+    const std::vector<std::pair<std::string, std::string>> standard = {
+        {"VexloVersion", "2"},
+        {"ANTEX-Antennkorrektur", "1"},
+        {"H\xF6hensystem", "1"},
+        {"ignoriere Beobachtungen von", ""},
+        {"Warnung L\xF6sungsqualit\xE4t", "high"},
+        {"mittl. Satelittenanzahl", "5"},
+        {"Beobachtungszeit", "5"},
+        {"PDOP", "6"},
+        {"Ambiquities gel\xF6st f\xFCr", "90"},
+        {"Anzeige Berechnung", "0"},
+        {"Anzeige Ergebnis", "1"},
+        {"Anzeige Warnung", "1"},
+        {"Pr\xFC"
+         "fung Qel-Logfile",
+         "1"},
+        {"Qel-weitereParameter", "-e10"},
+        {"Bo-weitereParameter", "-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb"},
+    };
+    std::string bytes;
+    for (const auto& [schlüssel, wert] : standard) {
+        auto it = abweichend.find(schlüssel);
+        bytes += schlüssel + " = " + (it == abweichend.end() ? wert : it->second) + "\r\n";
+    }
+    return bytes;
+}
+
+class EinstellungenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        t.EngineInstallieren(true);
+        Vorbereiten(form);
+    }
+    void Vorbereiten(Basisformular& f) {
+        f.zustand.VexloVerzeichnis = u"c:\\programme\\vexlo\\";
+        f.zustand.Programmverzeichnis = u"c:\\programme\\kestrav\\";
+        f.zustand.IniDatei = u"kestrav.ini";
+    }
+    void Schreiben(const std::string& bytes) { BytesSchreiben(IniPfad(), bytes); }
+    std::string Bytes() { return BytesLesen(IniPfad()); }
+    std::filesystem::path IniPfad() { return t.programm / "kestrav.ini"; }
+
+    TestUmgebung t;
+    Basisformular& form = t.Formular();
+};
+
+struct LeseFall {
+    const char* bytes;
+    const char16_t* schlüssel;
+    const char16_t* wert;
+};
+
+class LeseSchlüsselTest : public EinstellungenTest,
+                          public ::testing::WithParamInterface<LeseFall> {};
+
+TEST_P(LeseSchlüsselTest, ErsteZeileMitGenauDiesemSchlüssel) {
+    Schreiben(GetParam().bytes);
+    EXPECT_EQ(LeseSchlüssel(t.umgebung->datei, Ini, GetParam().schlüssel, u"="), GetParam().wert);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, LeseSchlüsselTest,
+    ::testing::Values(LeseFall{"PDOP=3\r\n", u"PDOP", u"3"},
+                      LeseFall{"   PDOP   =   3   \r\n", u"PDOP", u"3"},
+                      LeseFall{"pdop = 3\r\n", u"PDOP", u""},
+                      LeseFall{"; PDOP-Grenze\r\nPDOP = 3\r\nPDOP = 4\r\n", u"PDOP", u"3"},
+                      LeseFall{"PDOP\r\nPDOP = 4\r\n", u"PDOP", u""},
+                      LeseFall{"PDOP = 3 = 4\r\n", u"PDOP", u"3"},
+                      LeseFall{"A = 1\rPDOP = 7", u"PDOP", u"7"},
+                      LeseFall{"H\xF6hensystem = 2\r\n", u"Höhensystem", u"2"}),
+    [](const auto& fall) { return Fallname(fall.index, fall.param.bytes); });
+
+TEST_F(EinstellungenTest, LeseSchlüsselOhneDatei) {
+    EXPECT_EQ(LeseSchlüssel(t.umgebung->datei, Ini, u"PDOP", u"="), u"");
+}
+
+struct ErsetzFall {
+    const char* vorher;
+    const char16_t* schlüssel;
+    const char* nachher;
+};
+
+class ErsetzeSchlüsselTest : public EinstellungenTest,
+                             public ::testing::WithParamInterface<ErsetzFall> {};
+
+TEST_P(ErsetzeSchlüsselTest, JedeZeileMitDemSchlüsselWirdNeuGeschrieben) {
+    Schreiben(GetParam().vorher);
+    ErsetzeSchlüssel(t.umgebung->datei, Ini, GetParam().schlüssel, u"=", u"5");
+    EXPECT_EQ(Bytes(), GetParam().nachher);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, ErsetzeSchlüsselTest,
+    ::testing::Values(ErsetzFall{"PDOP=3\r\n", u"PDOP", "PDOP = 5\r\n"},
+                      ErsetzFall{"pdop = 3\r\n", u"PDOP", "PDOP = 5\r\n"},
+                      ErsetzFall{"; Grenze f\xFCr PDOP\r\nx\r\nPDOP = 3\r\n", u"PDOP",
+                                 "PDOP = 5\r\nx\r\nPDOP = 5\r\n"},
+                      ErsetzFall{"A = 1\r\n\r\nB = 2", u"PDOP", "A = 1\r\n\r\nB = 2\r\n"},
+                      ErsetzFall{"A = 1\r\nPDOP = 2", u"PDOP", "A = 1\r\nPDOP = 5\r\n"},
+                      ErsetzFall{"\r\n", u"PDOP", "\r\n"}, ErsetzFall{"", u"PDOP", "\r\n"},
+                      ErsetzFall{"H\xD6HENSYSTEM=1\r\n", u"Höhensystem", "H\xF6hensystem = 5\r\n"}),
+    [](const auto& fall) { return Fallname(fall.index, fall.param.vorher); });
+
+TEST_F(EinstellungenTest, ErsetzeSchlüsselLegtFehlendeDateiMitEinerLeerzeileAn) {
+    ErsetzeSchlüssel(t.umgebung->datei, Ini, u"PDOP", u"=", u"5");
+    EXPECT_EQ(Bytes(), "\r\n");
+}
+
+TEST_F(EinstellungenTest, AusgelieferteDateiBleibtBeimSpeichernByteGleich) {
+    const std::string ausgeliefert =
+        BytesLesen(std::filesystem::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini");
+    EXPECT_EQ(ausgeliefert, IniMit());
+    Schreiben(ausgeliefert);
+    EinstellungenLaden(form);
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10");
+    EXPECT_TRUE(form.QelHöheDhhn.Gewaehlt());
+    EinstellungenSpeichern(form);
+    EXPECT_EQ(Bytes(), ausgeliefert);
+}
+
+TEST_F(EinstellungenTest, LadenOhneDatei) {
+    EinstellungenLaden(form);
+    EXPECT_EQ(form.VexloVersion.Wert(), u"2");
+    EXPECT_EQ(form.QelKorrAntenne.Wert(), 0);
+    EXPECT_TRUE(form.QelHöheDhhn.Gewaehlt());
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u" -A");
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), u"");
+    EXPECT_EQ(form.Satellitenanzahl.Wert(), u"4");
+    EXPECT_EQ(form.OccupationTime.Wert(), u"5");
+    EXPECT_EQ(form.PDOP.Wert(), u"0");
+    EXPECT_EQ(form.FehlerAnzeigen.Wert(), 0);
+    EinstellungenSpeichern(form);
+    EXPECT_EQ(Bytes(), "\r\n");
+}
+
+TEST_F(EinstellungenTest, GespeicherteTexteGewinnenÜberDieRegeln) {
+    Schreiben(IniMit({{"ANTEX-Antennkorrektur", "0"},
+                      {"H\xF6hensystem", "2"},
+                      {"ignoriere Beobachtungen von", "-svr -SVE"},
+                      {"Qel-weitereParameter", "-e10 -A -A -x"},
+                      {"Bo-weitereParameter", "-e10 +Sb"}}));
+    EinstellungenLaden(form);
+    EXPECT_EQ(form.QelKorrAntenne.Wert(), 0);
+    EXPECT_TRUE(form.QelHöheEllips.Gewaehlt());
+    EXPECT_EQ(form.QelGLONASS.Wert(), 1);
+    EXPECT_EQ(form.QelGalileo.Wert(), 1);
+    EXPECT_EQ(form.QelGPS.Wert() + form.QelSBAS.Wert(), 0);
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10 -x -A");
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), u"-e10 +Sb");
+    EinstellungenSpeichern(form);
+    EXPECT_EQ(Bytes(), IniMit({{"ANTEX-Antennkorrektur", "0"},
+                               {"H\xF6hensystem", "2"},
+                               {"ignoriere Beobachtungen von", "-SVR -SVE"},
+                               {"Qel-weitereParameter", "-e10 -x -A"},
+                               {"Bo-weitereParameter", "-e10 +Sb"}}));
+}
+
+TEST_F(EinstellungenTest, MinusAWirdBeiEingeschalteterKorrekturEntfernt) {
+    Schreiben(IniMit({{"Qel-weitereParameter", "-e10 -A"}}));
+    EinstellungenLaden(form);
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10");
+}
+
+TEST_F(EinstellungenTest, GanzzahlenUndUntergrenzenBeimLaden) {
+    Schreiben(IniMit({{"PDOP", "7.5"},
+                      {"Ambiquities gel\xF6st f\xFCr", "6.5"},
+                      {"Beobachtungszeit", "drei"},
+                      {"mittl. Satelittenanzahl", "2"}}));
+    EinstellungenLaden(form);
+    EXPECT_EQ(form.PDOP.Wert(), u"8");
+    EXPECT_EQ(form.AmbiguitiesFixedFor.Wert(), u"6");
+    EXPECT_EQ(form.OccupationTime.Wert(), u"5");
+    EXPECT_EQ(form.Satellitenanzahl.Wert(), u"4");
+    EXPECT_EQ(form.zustand.GrenzeSatellitenanzahl, 2);
+}
+
+TEST_F(EinstellungenTest, SpeichernRundetZurGeradenZahlUndBehältUnlesbareGrenzwerte) {
+    Schreiben(IniMit({{"PDOP", "3"}, {"Ambiquities gel\xF6st f\xFCr", "80"}}));
+    EinstellungenLaden(form);
+    form.PDOP.SetzeText(u"kein Wert");
+    form.AmbiguitiesFixedFor.SetzeText(u"88,5");
+    form.OccupationTime.SetzeText(u"12.5");
+    form.Satellitenanzahl.SetzeText(u"5.5");
+    form.LösungsQu.SetzeText(u"fixed");
+    EinstellungenSpeichern(form);
+    EXPECT_EQ(Bytes(), IniMit({{"PDOP", "3"},
+                               {"Ambiquities gel\xF6st f\xFCr", "80"},
+                               {"Beobachtungszeit", "12"},
+                               {"mittl. Satelittenanzahl", "6"},
+                               {"Warnung L\xF6sungsqualit\xE4t", "fixed"}}));
+}
+
+TEST_F(EinstellungenTest, FremdeZeilenBleibenUndDoppelteWerdenBeideNeu) {
+    Schreiben("; Einstellungen, PDOP ohne Einheit\r\n" + IniMit() + "[Ende]\r\npdop=1\r\nletzte");
+    EinstellungenLaden(form);
+    form.PDOP.SetzeText(u"4");
+    EinstellungenSpeichern(form);
+    EXPECT_EQ(Bytes(),
+              "PDOP = 4\r\n" + IniMit({{"PDOP", "4"}}) + "[Ende]\r\nPDOP = 4\r\nletzte\r\n");
+}
+
+TEST_F(EinstellungenTest, ZurückgewiesenerWertBeendetDasLaden) {
+    Schreiben(IniMit({{"VexloVersion", "1"},
+                      {"ANTEX-Antennkorrektur", "7"},
+                      {"Qel-weitereParameter", "-anders"}}));
+    EXPECT_NO_THROW(EinstellungenLaden(form));
+    EXPECT_EQ(form.VexloVersion.Wert(), u"1");
+    EXPECT_EQ(form.QelKorrAntenne.Wert(), 1);
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10");
+
+    Schreiben(IniMit({{"PDOP", "9"}, {"Anzeige Ergebnis", "7"}, {"Anzeige Warnung", "0"}}));
+    EinstellungenLaden(form);
+    EXPECT_EQ(form.PDOP.Wert(), u"9");
+    EXPECT_EQ(form.ErgebnisAnzeigen.Wert(), 1);
+    EXPECT_EQ(form.FehlerAnzeigen.Wert(), 1);
+}
+
+// Lässt eine bestimmte Zahl sicherer Ersetzungen zu und scheitert danach wie eine volle Platte.
+class ScheiterndesErsetzen : public Dateisystem {
+public:
+    explicit ScheiterndesErsetzen(Dateisystem& echt) : echt_(echt) {}
+    bool Existiert(const Text& p) override { return echt_.Existiert(p); }
+    Text Lesen(const Text& p) override { return echt_.Lesen(p); }
+    void ZeilenLesen(const Text& p, const std::function<bool(const Text&)>& f) override {
+        echt_.ZeilenLesen(p, f);
+    }
+    void Schreiben(const Text& p, const Text& i, bool a) override { echt_.Schreiben(p, i, a); }
+    void SicherErsetzen(const Text& p, const Text& i) override {
+        if (erlaubt-- <= 0)
+            throw Laufzeitfehler(61);
+        echt_.SicherErsetzen(p, i);
+    }
+    void Loeschen(const Text& p) override { echt_.Loeschen(p); }
+    void Umbenennen(const Text& a, const Text& n) override { echt_.Umbenennen(a, n); }
+    std::vector<Text> Auflisten(const Text& p) override { return echt_.Auflisten(p); }
+    Text AktuellesVerzeichnis() override { return echt_.AktuellesVerzeichnis(); }
+    void LaufwerkWechseln(const Text& l) override { echt_.LaufwerkWechseln(l); }
+    void VerzeichnisWechseln(const Text& p) override { echt_.VerzeichnisWechseln(p); }
+    void AlleSchliessen() override { echt_.AlleSchliessen(); }
+    Text AusHostpfad(const Text& h) override { return echt_.AusHostpfad(h); }
+    Text NachHostpfad(const Text& p) override { return echt_.NachHostpfad(p); }
+    int erlaubt = 1;
+
+private:
+    Dateisystem& echt_;
+};
+
+TEST_F(EinstellungenTest, ScheiterndesSchreibenLässtDieAlteDateiGanz) {
+    const std::string alt = IniMit({{"PDOP", "3"}});
+    Schreiben(alt);
+    ScheiterndesErsetzen datei(t.umgebung->datei);
+    datei.erlaubt = 0;
+    Umgebung u{datei, t.prozesse, t.schleife, t.dialoge, t.programmdienst, t.system};
+    Basisformular f(u);
+    Vorbereiten(f);
+    EinstellungenLaden(f);
+    f.PDOP.SetzeText(u"4");
+    f.VexloVersion.SetzeText(u"1");
+    try {
+        EinstellungenSpeichern(f);
+        FAIL() << "kein Laufzeitfehler";
+    } catch (const Laufzeitfehler& fehler) {
+        EXPECT_EQ(fehler.nummer(), 61);
+        Meldung m = EinstellungenFehlermeldung(f, fehler);
+        EXPECT_EQ(m.text, u"Die Einstellungen konnten nicht in die Datei\n"
+                          u"<c:\\programme\\kestrav\\kestrav.ini>\n"
+                          u"geschrieben werden (Laufzeitfehler 61).\n"
+                          u"Die Datei ist unverändert geblieben.");
+        EXPECT_EQ(m.titel, u"Kestrav");
+    }
+    EXPECT_EQ(Bytes(), alt);
+    // Alle fünfzehn Schlüssel gehen in einem einzigen Schreiben hinaus, nie halb alt, halb neu.
+    datei.erlaubt = 1;
+    EinstellungenSpeichern(f);
+    EXPECT_EQ(Bytes(), IniMit({{"PDOP", "4"}, {"VexloVersion", "1"}}));
+}
+
+} // namespace
+
+namespace {
+
+// Über den ganzen Start: ausgelieferte Datei laden, Optionen ändern, speichern, neu starten.
+TEST(EinstellungenStart, ZweiterStartZeigtDenGespeichertenStand) {
+    std::string gespeichert;
+    {
+        TestUmgebung t;
+        t.EngineInstallieren(true);
+        BytesSchreiben(
+            t.programm / "kestrav.ini",
+            BytesLesen(std::filesystem::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini"));
+        Basisformular& form = t.Start();
+        EXPECT_TRUE(t.dialoge.protokoll.empty());
+        EXPECT_EQ(form.fenster.Caption(), u"Kestrav für Qel2/Bo2 V5.0(2)");
+        form.VexloVersion.SetzeText(u"1");
+        form.QelGPS.SetzeWert(1);
+        form.QelKorrAntenne.SetzeWert(0);
+        form.QelHöheEllips.Waehlen();
+        form.PDOP.SetzeText(u"4");
+        form.VexloBildschirmausgabe.SetzeWert(1);
+        EinstellungenSpeichern(form);
+        gespeichert = BytesLesen(t.programm / "kestrav.ini");
+    }
+    EXPECT_EQ(gespeichert,
+              IniMit({{"VexloVersion", "1"},
+                      {"ANTEX-Antennkorrektur", "0"},
+                      {"H\xF6hensystem", "2"},
+                      {"ignoriere Beobachtungen von", "-SVG"},
+                      {"PDOP", "4"},
+                      {"Anzeige Berechnung", "1"},
+                      {"Qel-weitereParameter", "-e10 -SVG -A"},
+                      {"Bo-weitereParameter", "-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU"}}));
+    TestUmgebung t;
+    t.EngineInstallieren(true);
+    BytesSchreiben(t.programm / "kestrav.ini", gespeichert);
+    Basisformular& form = t.Start();
+    EXPECT_EQ(form.fenster.Caption(), u"Kestrav für Qel1/Bo1 V5.0(2)");
+    EXPECT_EQ(form.QelGPS.Wert(), 1);
+    EXPECT_EQ(form.QelKorrAntenne.Wert(), 0);
+    EXPECT_TRUE(form.QelHöheEllips.Gewaehlt());
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10 -SVG -A");
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), u"-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU");
+    EXPECT_EQ(form.PDOP.Wert(), u"4");
+    EXPECT_EQ(form.VexloBildschirmausgabe.Wert(), 1);
+}
+
+} // namespace

@@ -1,0 +1,245 @@
+// Der Binder mit eigenen Modellen: Eingaben setzen das Modell und lösen die Regel genau einmal
+// aus, Änderungen des Modells erscheinen im Widget, ohne zurückzuwirken.
+#include "ui/Binder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolTip>
+#include <QWindow>
+
+#include "QtAusgabe.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Das Schließfeld: der Fenstermanager schickt das Ereignis an das Fenster der Plattform.
+void Schliessfeld(QWidget& fenster) {
+    QCloseEvent ereignis;
+    QCoreApplication::sendEvent(fenster.windowHandle(), &ereignis);
+}
+
+class BinderTest : public ::testing::Test {
+protected:
+    template <class W, class M> W* Neu(M& modell) {
+        W* w = binder->Neu<W>(modell);
+        w->setParent(&flaeche);
+        return w;
+    }
+
+    // Die Modelle überleben den Binder, die Widgets hängen an der Fläche.
+    TextFeld text{"Text"};
+    Kontrollkaestchen kasten{"Kasten"};
+    Optionsgruppe gruppe;
+    Optionsfeld links{"Links", gruppe};
+    Optionsfeld rechts{"Rechts", gruppe};
+    Listenfeld liste{"Liste"};
+    Schaltflaeche knopf{"Knopf"};
+    Registerkarte register_{"Register", {u"A", u"B", u"C"}};
+    Zeitgeber zeitgeber{"Zeitgeber", 10};
+    Fenster fenstermodell{"Fenster"};
+    QWidget flaeche;
+    std::unique_ptr<Binder> binder = std::make_unique<Binder>();
+    int regeln = 0;
+};
+
+TEST_F(BinderTest, TextfeldInBeideRichtungen) {
+    text.beiAenderung = [&] {
+        ++regeln;
+        if (text.Wert().empty())
+            text.SetzeText(u"2"); // eine Regel, die selbst schreibt
+    };
+    auto* feld = Neu<QLineEdit>(text);
+    EXPECT_EQ(feld->objectName(), QStringLiteral("Text"));
+    QTest::keyClicks(feld, QStringLiteral("ab"));
+    EXPECT_EQ(text.Wert(), u"ab");
+    EXPECT_EQ(regeln, 2); // je Tastendruck einmal
+
+    text.SetzeText(u"xyz");
+    EXPECT_EQ(feld->text(), QStringLiteral("xyz"));
+    EXPECT_EQ(regeln, 3); // kein Echo aus dem Widget
+
+    feld->selectAll();
+    QTest::keyClick(feld, Qt::Key_Backspace);
+    EXPECT_EQ(text.Wert(), u"2");
+    EXPECT_EQ(feld->text(), QStringLiteral("2"));
+}
+
+TEST_F(BinderTest, KontrollkaestchenMitDreiWerten) {
+    kasten.SetzeCaption(u"ANTEX Antennenkorrektur");
+    kasten.beiKlick = [&] { ++regeln; };
+    auto* box = Neu<QCheckBox>(kasten);
+    box->resize(box->sizeHint());
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    EXPECT_EQ(kasten.Wert(), 1);
+    EXPECT_EQ(regeln, 1);
+    kasten.SetzeWert(2);
+    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
+    kasten.SetzeWert(0);
+    EXPECT_EQ(box->checkState(), Qt::Unchecked);
+    EXPECT_EQ(regeln, 3);
+}
+
+TEST_F(BinderTest, OptionsfelderFolgenDerGruppeDesModells) {
+    links.Waehlen();
+    rechts.SetzeCaption(u"Ellipsoid");
+    rechts.beiKlick = [&] { ++regeln; };
+    auto* l = Neu<QRadioButton>(links);
+    auto* r = Neu<QRadioButton>(rechts);
+    r->resize(r->sizeHint());
+    QTest::mouseClick(r, Qt::LeftButton, {}, r->rect().center());
+    EXPECT_TRUE(rechts.Gewaehlt());
+    EXPECT_FALSE(links.Gewaehlt());
+    EXPECT_TRUE(r->isChecked());
+    EXPECT_FALSE(l->isChecked());
+    QTest::mouseClick(r, Qt::LeftButton, {}, r->rect().center());
+    EXPECT_TRUE(r->isChecked());
+    EXPECT_EQ(regeln, 1);
+    links.Waehlen();
+    EXPECT_TRUE(l->isChecked());
+    EXPECT_FALSE(r->isChecked());
+}
+
+TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
+    int doppel = 0, bewegt = 0;
+    liste.beiDoppelklick = [&] { ++doppel; };
+    liste.beiMausbewegung = [&] { ++bewegt; };
+    auto* w = Neu<QListWidget>(liste);
+    w->resize(150, 120);
+    flaeche.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&flaeche));
+
+    QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(doppel, 1); // auch auf der leeren Liste
+
+    for (const char16_t* name : {u"a1230.12o", u"b1230.12o", u"c1230.12o"})
+        liste.Hinzufuegen(name);
+    ASSERT_EQ(w->count(), 3);
+    EXPECT_EQ(w->item(2)->text(), QStringLiteral("c1230.12o"));
+
+    const QPoint zweiter = w->visualItemRect(w->item(1)).center();
+    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, zweiter);
+    EXPECT_EQ(liste.Auswahl(), 1);
+    QTest::mouseMove(w->viewport(), zweiter + QPoint(1, 1));
+    EXPECT_GE(bewegt, 1);
+
+    // Der Tooltip der Liste erscheint auch über den Einträgen, die selbst keinen haben.
+    liste.SetzeTooltip(u"Auswahl Referenz");
+    QHelpEvent hilfe(QEvent::ToolTip, zweiter, w->viewport()->mapToGlobal(zweiter));
+    QApplication::sendEvent(w->viewport(), &hilfe);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Auswahl Referenz"));
+
+    liste.SetzeAuswahl(2);
+    EXPECT_EQ(w->currentRow(), 2);
+    liste.Entfernen(0);
+    EXPECT_EQ(w->count(), 2);
+    EXPECT_EQ(w->currentRow(), -1);
+    EXPECT_TRUE(w->selectedItems().isEmpty());
+}
+
+TEST_F(BinderTest, RegisterkarteInBeideRichtungen) {
+    auto* tabs = new QTabWidget(&flaeche);
+    for (int i = 0; i < 3; ++i)
+        tabs->addTab(new QWidget, QString());
+    binder->Binden(register_, tabs);
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("B"));
+    register_.SetzeReiter(2);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(register_.GewaehlterReiter(), 1);
+}
+
+TEST_F(BinderTest, ZeitgeberTicktNurWennAn) {
+    zeitgeber.beiTick = [&] { ++regeln; };
+    auto* timer = new QTimer;
+    binder->Binden(zeitgeber, timer);
+    EXPECT_FALSE(timer->isActive());
+    zeitgeber.SetzeAktiviert(true);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 10);
+    QTest::qWait(60);
+    EXPECT_GE(regeln, 2);
+    zeitgeber.SetzeIntervall(0); // wie unter Windows: Intervall 0 hält an
+    EXPECT_FALSE(timer->isActive());
+    zeitgeber.SetzeIntervall(20);
+    EXPECT_EQ(timer->interval(), 20);
+    zeitgeber.SetzeAktiviert(false);
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(BinderTest, KnopfSichtbarkeitUndKuerzelzeichen) {
+    knopf.SetzeCaption(u"Qel & Bo");
+    knopf.beiKlick = [&] { ++regeln; };
+    auto* k = Neu<QPushButton>(knopf);
+    flaeche.show();
+    EXPECT_EQ(k->text(), QStringLiteral("Qel && Bo"));
+    QTest::mouseClick(k, Qt::LeftButton);
+    EXPECT_EQ(regeln, 1);
+    knopf.SetzeSichtbar(false);
+    EXPECT_FALSE(k->isVisible());
+    knopf.SetzeSichtbar(true);
+    EXPECT_TRUE(k->isVisible());
+    knopf.SetzeAktiviert(false);
+    QTest::mouseClick(k, Qt::LeftButton);
+    EXPECT_EQ(regeln, 1);
+}
+
+TEST_F(BinderTest, FensterGroesseAnzeigeUndSchliesswunsch) {
+    QWidget fenster;
+    fenstermodell.SetzeCaption(u"Kestrav-Hinweis");
+    fenstermodell.SetzeGroesse(4725, 3135);
+    binder->Binden(fenstermodell, &fenster);
+    EXPECT_EQ(fenster.windowTitle(), QStringLiteral("Kestrav-Hinweis"));
+    EXPECT_FALSE(fenster.isVisible());
+
+    fenstermodell.Zeigen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    EXPECT_EQ(fenster.size(), QSize(315, 209));
+    const QRect schirm = fenster.screen()->availableGeometry();
+    // Vor dem ersten Zeigen kennt Qt den Rahmen noch nicht; das kostet höchstens seine Breite.
+    EXPECT_LE((fenster.geometry().center() - schirm.center()).manhattanLength(), 10);
+
+    bool abbrechen = true;
+    int wuensche = 0;
+    fenstermodell.beiSchliesswunsch = [&] {
+        ++wuensche;
+        return abbrechen;
+    };
+    Schliessfeld(fenster);
+    EXPECT_EQ(wuensche, 1);
+    EXPECT_TRUE(fenster.isVisible());
+    EXPECT_TRUE(fenstermodell.Angezeigt());
+
+    abbrechen = false;
+    Schliessfeld(fenster);
+    EXPECT_FALSE(fenster.isVisible());
+    EXPECT_FALSE(fenstermodell.Angezeigt());
+
+    fenstermodell.Zeigen();
+    fenster.close(); // von außen, ohne Benutzer: ohne Frage
+    EXPECT_EQ(wuensche, 2);
+    EXPECT_FALSE(fenstermodell.Angezeigt());
+
+    fenstermodell.Zeigen();
+    fenstermodell.Schliessen();
+    EXPECT_FALSE(fenster.isVisible());
+}
+
+TEST_F(BinderTest, NachDemBinderBleibtDasWidgetUnberuehrt) {
+    auto* feld = Neu<QLineEdit>(text);
+    binder.reset();
+    text.SetzeText(u"neu");
+    EXPECT_EQ(feld->text(), QString());
+    QTest::keyClicks(feld, QStringLiteral("x"));
+    EXPECT_EQ(text.Wert(), u"neu");
+}

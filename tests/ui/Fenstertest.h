@@ -1,0 +1,97 @@
+#pragma once
+// Das echte Hauptfenster über der Testumgebung: Attrappen für Meldungen, Programm und Prozesse,
+// ein echtes Dateisystem, das Schreibzugriffe zählt.
+#include "hilfen/TestUmgebung.h"
+#include "shell/Basisformular.h"
+#include "ui/Hauptfenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QWidget>
+
+#include "QtAusgabe.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+// Reicht alles an das echte Dateisystem weiter und zählt, wie oft jede Datei geschrieben wird.
+class ZaehlendesDateisystem : public Dateisystem {
+public:
+    explicit ZaehlendesDateisystem(Dateisystem& echt) : echt_(echt) {}
+    std::map<Text, int> schreibvorgaenge;
+
+    bool Existiert(const Text& p) override { return echt_.Existiert(p); }
+    Text Lesen(const Text& p) override { return echt_.Lesen(p); }
+    void ZeilenLesen(const Text& p, const std::function<bool(const Text&)>& f) override {
+        echt_.ZeilenLesen(p, f);
+    }
+    void Schreiben(const Text& p, const Text& inhalt, bool anhaengen) override {
+        ++schreibvorgaenge[Klein(p)];
+        echt_.Schreiben(p, inhalt, anhaengen);
+    }
+    void SicherErsetzen(const Text& p, const Text& inhalt) override {
+        ++schreibvorgaenge[Klein(p)];
+        echt_.SicherErsetzen(p, inhalt);
+    }
+    void Loeschen(const Text& p) override { echt_.Loeschen(p); }
+    void Umbenennen(const Text& a, const Text& n) override { echt_.Umbenennen(a, n); }
+    std::vector<Text> Auflisten(const Text& p) override { return echt_.Auflisten(p); }
+    Text AktuellesVerzeichnis() override { return echt_.AktuellesVerzeichnis(); }
+    void LaufwerkWechseln(const Text& l) override { echt_.LaufwerkWechseln(l); }
+    void VerzeichnisWechseln(const Text& p) override { echt_.VerzeichnisWechseln(p); }
+    void AlleSchliessen() override { echt_.AlleSchliessen(); }
+    Text AusHostpfad(const Text& h) override { return echt_.AusHostpfad(h); }
+    Text NachHostpfad(const Text& p) override { return echt_.NachHostpfad(p); }
+
+private:
+    Dateisystem& echt_;
+};
+
+class Fenstertest : public ::testing::Test {
+protected:
+    Fenstertest() {
+        form.zustand.Programmverzeichnis = u"c:\\programme\\kestrav\\";
+        form.zustand.IniDatei = u"kestrav.ini";
+        form.zustand.VexloVerzeichnis = u"c:\\programme\\vexlo\\";
+        fenster = std::make_unique<Hauptfenster>(form);
+    }
+    ~Fenstertest() override {
+        fenster.reset();
+        QApplication::processEvents();
+    }
+
+    // Sucht im Hauptfenster ohne das Wartefenster (dort gibt es auch ein "Label1").
+    QObject* ImHauptfenster(const QString& name) {
+        for (QObject* bereich : {static_cast<QObject*>(fenster->centralWidget()),
+                                 static_cast<QObject*>(fenster->menuBar())})
+            if (QObject* o = bereich->findChild<QObject*>(name))
+                return o;
+        return fenster->findChild<QObject*>(name, Qt::FindDirectChildrenOnly);
+    }
+
+    template <class T = QWidget> T* Widget(const char* name, QWidget* in = nullptr) {
+        const QString n = QString::fromUtf8(name);
+        T* w = in ? in->findChild<T*>(n) : qobject_cast<T*>(ImHauptfenster(n));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QAction* Aktion(const char* name) { return Widget<QAction>(name); }
+
+    int IniSchreibvorgaenge() {
+        return zaehler.schreibvorgaenge[u"c:\\programme\\kestrav\\kestrav.ini"];
+    }
+
+    Basisformular& MitZaehler() {
+        env.umgebung = std::make_unique<Umgebung>(Umgebung{
+            zaehler, env.prozesse, env.schleife, env.dialoge, env.programmdienst, env.system});
+        return env.Formular();
+    }
+
+    TestUmgebung env;
+    ZaehlendesDateisystem zaehler{*env.datei};
+    Basisformular& form = MitZaehler();
+    std::unique_ptr<Hauptfenster> fenster;
+};

@@ -1,0 +1,11 @@
+#pragma once
+// Die Maße des Entwurfs sind Twips (1/1440 Zoll); Qt rechnet in logischen Pixeln.
+#include <cmath>
+
+inline int PixelAusTwips(int twips, double logischeDpi) {
+    return static_cast<int>(std::lround(twips * logischeDpi / 1440.0));
+}
+
+inline int TwipsAusPixel(int pixel, double logischeDpi) {
+    return static_cast<int>(std::lround(pixel * 1440.0 / logischeDpi));
+}

@@ -1,0 +1,18 @@
+// kestrav-anzeige DATEI: zeigt eine Textdatei in Windows-1252 zum Lesen.
+#include "ui/Anzeige.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList argumente = QApplication::arguments();
+    if (argumente.size() < 2) {
+        qWarning("Aufruf: kestrav-anzeige DATEI");
+        return 2;
+    }
+    auto fenster = AnzeigeErstellen(argumente.at(1));
+    fenster->show();
+    return app.exec();
+}
