@@ -1,16 +1,22 @@
 // Ein Lauf über drei Punkte, in dem der n-te schreibende Dateizugriff scheitert, für jedes n: der
 // Lauf geht in seinen Fehlerpfad, meldet den Fehler mit dem richtigen Text, schreibt danach nichts
 // mehr, verliert keine Zeile, die vor dem Fehler im Mini-Protokoll oder in der Koordinatendatei
-// stand, und gibt das Fenster frei.
+// stand, und gibt das Fenster frei. Ein Fehler beim Neuschreiben der Einstellungen am Ende lässt
+// die alte kestrav.ini ganz.
 #include "hilfen/FehlerDateisystem.h"
+#include "hilfen/Kindprozess.h"
 #include "hilfen/TestUmgebung.h"
 #include "run/Lauf.h"
+#include "shell/Befehle.h"
+#include "shell/Start.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -202,5 +208,90 @@ INSTANTIATE_TEST_SUITE_P(
                                  u"Fehler beim Zugriff auf Pfad/Datei. Entfernen Sie eventellen \n"
                                  u"Schreibschutz und erlauben Sie Schreib/Lösch- und Leserechte"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Das Programm mit der ausgelieferten kestrav.ini gestartet, zwei Einstellungen geändert; das
+// Beenden ist schon bestätigt.
+class Beenden {
+public:
+    Beenden()
+        : fehler(*t.datei), umgebung{fehler,    t.prozesse,       t.schleife,
+                                     t.dialoge, t.programmdienst, t.system} {
+        t.EngineInstallieren();
+        BytesSchreiben(ini, alt);
+        form = std::make_unique<Basisformular>(umgebung);
+        FormularLaden(*form);
+        form->PDOP.SetzeText(u"7");
+        form->QelGPS.SetzeWert(1);
+        form->zustand.BeendenBestätigt = true;
+    }
+
+    void Klicken() { EndeMenü_Click(*form); }
+
+    // Die Meldung, dass nichts gespeichert wurde, und das sofortige Ende.
+    bool OhneSpeichernBeendet() const {
+        if (t.dialoge.protokoll.empty() || t.programmdienst.beendet != 1)
+            return false;
+        const std::string text = NachUtf8(t.dialoge.protokoll.back().meldung.text);
+        return text.rfind("Die Einstellungen konnten nicht in die Datei\n", 0) == 0 &&
+               text.find("\n\nKestrav wird ohne Speichern beendet.") != std::string::npos;
+    }
+
+    TestUmgebung t;
+    fs::path ini = t.programm / "kestrav.ini";
+    std::string alt = BytesLesen(KESTRAV_SOURCE_DIR "/data/kestrav.ini") + "eigene Zeile\r\n";
+    FehlerDateisystem fehler;
+    Umgebung umgebung;
+    std::unique_ptr<Basisformular> form;
+};
+
+TEST(FehlerBeimBeenden, UngestoertWirdDieDateiNeuGeschrieben) {
+    Beenden beenden;
+    beenden.Klicken();
+    const std::string neu = BytesLesen(beenden.ini);
+    EXPECT_NE(neu, beenden.alt);
+    EXPECT_NE(neu.find("PDOP = 7\r\n"), std::string::npos);
+    EXPECT_NE(neu.find("ignoriere Beobachtungen von = -SVG\r\n"), std::string::npos);
+    EXPECT_EQ(beenden.t.programmdienst.beendet, 1);
+}
+
+TEST(FehlerBeimBeenden, JederScheiterndeZugriffLaesstDieAlteDateiGanz) {
+    int zugriffe = 0;
+    {
+        Beenden beenden;
+        beenden.fehler.ScheiternBei(0, 0);
+        beenden.Klicken();
+        zugriffe = beenden.fehler.SchreibendeZugriffe();
+    }
+    ASSERT_GE(zugriffe, 1);
+    for (int n = 1; n <= zugriffe; ++n) {
+        SCOPED_TRACE("scheiternder Zugriff " + std::to_string(n));
+        Beenden beenden;
+        beenden.fehler.ScheiternBei(n, 61);
+        beenden.Klicken();
+        EXPECT_EQ(BytesLesen(beenden.ini), beenden.alt);
+        EXPECT_TRUE(beenden.OhneSpeichernBeendet());
+    }
+}
+
+// Ein echter Schreibfehler mitten in der neuen Datei: im Kindprozess darf keine Datei über 16 Bytes
+// hinaus wachsen (wie ein voller Datenträger). Die alte Datei bleibt Byte für Byte, und es bleibt
+// keine halbe Datei daneben liegen.
+TEST(FehlerBeimBeenden, VollerDatentraegerMittenImSchreibenLaesstDieAlteDateiGanz) {
+    Beenden beenden;
+    const int ergebnis = ImKindprozess([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit grenze{16, 16};
+        if (setrlimit(RLIMIT_FSIZE, &grenze) != 0)
+            return 98;
+        beenden.Klicken();
+        return beenden.OhneSpeichernBeendet() ? 0 : 1;
+    });
+    EXPECT_EQ(ergebnis, 0);
+    EXPECT_EQ(BytesLesen(beenden.ini), beenden.alt);
+    std::vector<std::string> namen;
+    for (const auto& eintrag : fs::directory_iterator(beenden.t.programm))
+        namen.push_back(eintrag.path().filename().string());
+    EXPECT_EQ(namen, std::vector<std::string>{"kestrav.ini"});
+}
 
 } // namespace

@@ -3,7 +3,7 @@
 // zu erreichen und ohne als Schalter zu gelten; ein Name mit Leerzeichen kommt als zwei Wörter an.
 // Eine dünn besetzte RINEX-Datei von 1 GB ohne OBSERVER-Zeile erschöpft in der Zuordnung nicht den
 // Speicher.
-#include "hilfen/Speichergrenze.h"
+#include "hilfen/Kindprozess.h"
 #include "hilfen/TestUmgebung.h"
 #include "platform/posix/PosixProzesse.h"
 #include "run/Lauf.h"

@@ -1,6 +1,6 @@
 #include "station/Zeilensuche.h"
 #include "TempLaufwerke.h"
-#include "hilfen/Speichergrenze.h"
+#include "hilfen/Kindprozess.h"
 #include "station/modKestrav.h"
 
 #include <gtest/gtest.h>

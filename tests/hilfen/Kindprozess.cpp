@@ -1,4 +1,4 @@
-#include "Speichergrenze.h"
+#include "Kindprozess.h"
 
 #include <cstdio>
 #include <new>
@@ -22,22 +22,18 @@ std::size_t Adressraum() {
 
 } // namespace
 
-int MitSpeichergrenze(std::size_t zusatzBytes, const std::function<int()>& pruefung) {
+int ImKindprozess(const std::function<int()>& pruefung) {
     std::fflush(nullptr);
     pid_t kind = fork();
     if (kind < 0)
         return -1;
     if (kind == 0) {
-        const rlim_t grenze = Adressraum() + zusatzBytes;
-        rlimit rl{grenze, grenze};
-        if (setrlimit(RLIMIT_AS, &rl) != 0)
-            _exit(98);
-        std::set_new_handler([] { _exit(SpeicherErschoepft); });
         int ergebnis = 97;
         try {
             ergebnis = pruefung();
         } catch (...) {
         }
+        // Ohne Aufräumen der Eltern-Objekte (Temp-Verzeichnisse gehören dem Elternprozess).
         _exit(ergebnis);
     }
     int status = 0;
@@ -46,4 +42,15 @@ int MitSpeichergrenze(std::size_t zusatzBytes, const std::function<int()>& pruef
     if (WIFSIGNALED(status))
         return 128 + WTERMSIG(status);
     return WEXITSTATUS(status);
+}
+
+int MitSpeichergrenze(std::size_t zusatzBytes, const std::function<int()>& pruefung) {
+    return ImKindprozess([&] {
+        const rlim_t grenze = Adressraum() + zusatzBytes;
+        rlimit rl{grenze, grenze};
+        if (setrlimit(RLIMIT_AS, &rl) != 0)
+            return 98;
+        std::set_new_handler([] { _exit(SpeicherErschoepft); });
+        return pruefung();
+    });
 }
