@@ -16,6 +16,10 @@ if [ $# -eq 0 ]; then
 fi
 fehler=0
 for ziel in "$@"; do
+    if [ ! -x "build-fuzz/fuzz/fuzz_$ziel" ]; then
+        echo "fuzz_$ziel: nicht gebaut (Quellen fehlen in diesem Stand)"
+        continue
+    fi
     fuzz/lauf.sh "build-fuzz/fuzz/fuzz_$ziel" "$sekunden" "fuzz/korpus/$ziel" \
         "build-fuzz/fuzz/arbeit/$ziel" || fehler=1
 done

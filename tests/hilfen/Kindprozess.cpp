@@ -20,6 +20,20 @@ std::size_t Adressraum() {
     return static_cast<std::size_t>(seiten) * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
 }
 
+// Unter AddressSanitizer bleiben freigegebene Blöcke bis zu 256 MB in der Quarantäne und belegen
+// weiter Adressraum; das gehört nicht zum Prüfling.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr std::size_t SanitizerZuschlag = std::size_t{512} << 20;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr std::size_t SanitizerZuschlag = std::size_t{512} << 20;
+#else
+constexpr std::size_t SanitizerZuschlag = 0;
+#endif
+#else
+constexpr std::size_t SanitizerZuschlag = 0;
+#endif
+
 } // namespace
 
 int ImKindprozess(const std::function<int()>& pruefung) {
@@ -46,7 +60,7 @@ int ImKindprozess(const std::function<int()>& pruefung) {
 
 int MitSpeichergrenze(std::size_t zusatzBytes, const std::function<int()>& pruefung) {
     return ImKindprozess([&] {
-        const rlim_t grenze = Adressraum() + zusatzBytes;
+        const rlim_t grenze = Adressraum() + zusatzBytes + SanitizerZuschlag;
         rlimit rl{grenze, grenze};
         if (setrlimit(RLIMIT_AS, &rl) != 0)
             return 98;

@@ -1,13 +1,9 @@
 #include "station/Zeilensuche.h"
 #include "TempLaufwerke.h"
-#include "hilfen/Kindprozess.h"
-#include "station/modKestrav.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 
@@ -88,20 +84,6 @@ TEST(Zeilenstuecke, LangeZeileKommtInBloeckenUndGanz) {
         stuecke,
         (S{{Leseblock, false}, {Leseblock, false}, {10, true}, {0, true}, {4, false}, {0, true}}));
     EXPECT_EQ(zusammen, AusWindows1252(lang) + u"ende");
-}
-
-// Eine dünn besetzte Datei von 1 GB ist eine einzige Zeile aus Nullbytes. Die Suche darf sie nicht
-// halten: im Kindprozess sind nur 256 MB zusätzlicher Adressraum erlaubt, und jede gescheiterte
-// Anforderung zählt als Fehlschlag (auch wenn der Prüfling sie verschlucken würde).
-TEST(ErsteZeileMit, DuennBesetzteGigabyteDateiOhneObserverBrauchtKaumSpeicher) {
-    TempLaufwerke l;
-    const std::filesystem::path datei = l.c / "gross.23o";
-    BytesSchreiben(datei, Version + "\r\n");
-    ASSERT_EQ(truncate(datei.c_str(), 1LL << 30), 0);
-
-    int ergebnis = MitSpeichergrenze(
-        256u << 20, [&] { return ErsteZeileMit(*l.ds, u"gross.23o", u"OBSERVER") ? 1 : 0; });
-    EXPECT_EQ(ergebnis, 0) << (ergebnis == SpeicherErschoepft ? "Speicher erschöpft" : "");
 }
 
 } // namespace
