@@ -11,4 +11,4 @@ cmake --build --preset "$preset" -j2
 # Die UI-Tests laufen ohne Bildschirm.
 export QT_QPA_PLATFORM=offscreen
 cd "build$( [ "$preset" = default ] || echo "-$preset")"
-ctest --output-on-failure -j2 -LE 'fuzz|lang' "$@"
+ctest --output-on-failure -j2 --timeout 300 -LE 'fuzz|lang' "$@"

@@ -169,6 +169,13 @@ int Starten(const std::vector<std::string>& argumente, Startart art, int ausgabe
             if (enkel > 0)
                 _exit(0);
             Melden(leitung[1], PROZESSNUMMER, static_cast<int>(getpid()));
+            // Ein abgekoppeltes Programm (Betrachter, Editor) hält keine Ausgabekanäle von
+            // Kestrav offen: wer auf deren Ende wartet, etwa ein Skript, wartet sonst ewig.
+            int nichts = open("/dev/null", O_WRONLY);
+            if (nichts >= 0) {
+                dup2(nichts, STDOUT_FILENO);
+                dup2(nichts, STDERR_FILENO);
+            }
         }
         KindAusfuehren(argv.data(), leitung[1], ausgabe);
     }

@@ -40,6 +40,8 @@ protected:
         setenv("KESTRAV_LAUFWERK_C", t.laufwerkC.c_str(), 1);
         setenv("KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd", 1);
         setenv("KESTRAV_TEST_PROTOKOLL", protokoll.c_str(), 1);
+        // Kein echter Betrachter für das Mini-Protokoll.
+        setenv("KESTRAV_ANZEIGE", "/bin/true", 1);
         unsetenv("DISPLAY");
         unsetenv("WAYLAND_DISPLAY");
         for (const char* modul : {"qel", "qel2", "bo1", "bo2"})

@@ -1,0 +1,214 @@
+#include "Bo.h"
+
+#include "Antex.h"
+#include "Basislinie.h"
+#include "Formatiert.h"
+#include "Koordinaten.h"
+#include "RinexLeser.h"
+#include "Schalter.h"
+#include "Textdatei.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <optional>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kFehlerdatei = "bo.err";
+
+std::string Zeitangabe(Zeitpunkt t) {
+    const Kalenderzeit k = KalenderAusZeit(t);
+    return Formatiert("%04d-%02d-%02d %02d:%02d:%02d", k.jahr, k.monat, k.tag, k.stunde, k.minute,
+                      static_cast<int>(k.sekunde));
+}
+
+// Punktname: MARKER NAME, wenn er ein einzelnes Wort ohne "_" ist (Kestrav trennt Spalten auch
+// an "_"), sonst die Stationskennung aus dem Dateinamen (die ersten vier Zeichen), damit die
+// Spalten der Ergebnisliste nicht verrutschen.
+std::string Punktname(const RinexKopf& kopf, const std::string& datei) {
+    const std::string& m = kopf.markername;
+    if (!m.empty() && m.find_first_of(" \t_") == std::string::npos)
+        return Druckbar(m, 60);
+    return Druckbar(fs::path(datei).filename().string().substr(0, 4));
+}
+
+std::string Stamm(const std::string& datei) {
+    const std::string name = fs::path(datei).filename().string();
+    return name.substr(0, name.find('.'));
+}
+
+struct Spalten {
+    std::string name, rechts, hoch, hoehe, wort, epochen, fix, zeit, satelliten, pdop;
+};
+
+std::string Zeile(const Spalten& s) {
+    return Linksbuendig(s.name, 10) + " " + Rechtsbuendig(s.rechts, 14) + " " +
+           Rechtsbuendig(s.hoch, 13) + " " + Rechtsbuendig(s.hoehe, 9) + " " +
+           Linksbuendig(s.wort, 8) + " " + Rechtsbuendig(s.epochen, 7) + " " +
+           Rechtsbuendig(s.fix, 7) + " " + Rechtsbuendig(s.zeit, 10) + " " +
+           Rechtsbuendig(s.satelliten, 5) + " " + Rechtsbuendig(s.pdop, 5);
+}
+
+class BoLauf {
+public:
+    BoLauf(std::string aufrufname, BoAuftrag auftrag)
+        : aufrufname_(std::move(aufrufname)), a_(std::move(auftrag)) {
+        const std::string stamm = a_.neupunkt.empty() ? "bo" : Stamm(a_.neupunkt);
+        if (a_.liste.empty())
+            a_.liste = stamm + "_list.txt";
+        if (a_.loesung.empty())
+            a_.loesung = stamm + "_sol.txt";
+        if (a_.protokoll.empty())
+            a_.protokoll = stamm + "_log.txt";
+    }
+
+    int Ausfuehren() {
+        log_.push_back("vexlo-sim Bo (" + aufrufname_ + ") - Simulator, kein GNSS-Rechenkern");
+        bool erfolg = false;
+        try {
+            erfolg = Rechnen();
+        } catch (const std::exception& e) {
+            Fehler(std::string("internal error (") + e.what() + ")");
+        }
+        TextdateiSchreiben(a_.protokoll, log_);
+        if (!fehlerdatei_.empty())
+            TextdateiSchreiben(kFehlerdatei, fehlerdatei_);
+        return erfolg ? 0 : 1;
+    }
+
+private:
+    std::string aufrufname_;
+    BoAuftrag a_;
+    std::vector<std::string> log_;
+    std::vector<std::string> fehlerdatei_;
+    RinexDatei virtuell_;
+    RinexDatei neupunkt_;
+    Kennzahlen k_;
+    Lagekoordinaten lage_;
+
+    bool Fehler(const std::string& text) {
+        log_.push_back("Fehler: " + text);
+        fehlerdatei_.push_back("VEXLO-error: " + text);
+        return false;
+    }
+
+    bool Rechnen() {
+        log_.push_back("Virtuelle Station: " + a_.virtuell);
+        log_.push_back("Neupunkt: " + a_.neupunkt);
+        for (const std::string& s : a_.uebergangen)
+            log_.push_back("Angenommen, ohne Wirkung im Simulator: " + s);
+        if (a_.virtuell.empty() || a_.neupunkt.empty())
+            return Fehler("missing arguments (virtual station file and new point file expected)");
+        if (!Lesen(a_.virtuell, "virtual station file", virtuell_) ||
+            !Lesen(a_.neupunkt, "new point file", neupunkt_))
+            return false;
+        if (!NaeherungBrauchbar(neupunkt_.kopf))
+            return Fehler("new point file " + a_.neupunkt + " has no usable APPROX POSITION XYZ");
+        const auto kennzahlen = BasislinieAuswerten(virtuell_, neupunkt_);
+        if (!kennzahlen)
+            return Fehler("no simultaneous observations");
+        k_ = *kennzahlen;
+        KennzahlenProtokollieren();
+        Koordinatenrechner rechner;
+        const auto lage = rechner.Utm32(neupunkt_.kopf.naeherung);
+        if (!lage)
+            return Fehler(rechner.Fehler());
+        lage_ = *lage;
+        AntennePruefen();
+        if (!ListeSchreiben())
+            return false;
+        return LoesungSchreiben(rechner);
+    }
+
+    bool Lesen(const std::string& name, const char* was, RinexDatei& ziel) {
+        RinexErgebnis e = RinexDateiLesen(NameAufloesen(name));
+        if (!e.fehler.empty())
+            return Fehler(std::string("cannot read ") + was + " " + name + " (" + e.fehler + ")");
+        ziel = std::move(e.datei);
+        return true;
+    }
+
+    void KennzahlenProtokollieren() {
+        log_.push_back(Formatiert("Gemeinsame Epochen: %d, Intervall %.1f s, ", k_.epochen,
+                                  k_.intervallSekunden) +
+                       Zeitangabe(k_.anfang) + " bis " + Zeitangabe(k_.ende));
+        log_.push_back(Formatiert("Bögen: %d, gelöst: %d (ab %.1f min)", k_.boegen,
+                                  k_.geloesteBoegen, kMindestbogenMinuten));
+        log_.push_back(
+            Formatiert("PDOP aus %d Epochen mit mindestens 4 Satelliten", k_.pdopEpochen));
+        log_.push_back("Lösungsqualität: " + Qualitaetswort(k_));
+    }
+
+    void AntennePruefen() {
+        if (a_.antex.empty())
+            return;
+        const auto antennen = AntexAntennenLesen(NameAufloesen(a_.antex));
+        const std::string typ = AntennentypMitRadom(neupunkt_.kopf.antennentyp);
+        if (!antennen)
+            log_.push_back("Warnung: ANTEX-Datei " + a_.antex + " nicht lesbar, ohne Korrektur");
+        else if (!antennen->count(typ))
+            log_.push_back("Warnung: Antennentyp '" + Druckbar(typ) + "' fehlt in " + a_.antex +
+                           ", ohne Korrektur");
+    }
+
+    bool ListeSchreiben() {
+        const Spalten kopf{"RovN",    "Y [m]",   "X [m]",      "h [m]", "Qualität",
+                           "Epochen", "Fix [%]", "Zeit [min]", "Sat",   "PDOP"};
+        const Spalten werte{Punktname(neupunkt_.kopf, a_.neupunkt),
+                            Formatiert("%.3f", lage_.rechtswert),
+                            Formatiert("%.3f", lage_.hochwert),
+                            Formatiert("%.3f", lage_.hoehe),
+                            Qualitaetswort(k_),
+                            Formatiert("%d", k_.epochen),
+                            Formatiert("%d", k_.mehrdeutigkeitenProzent),
+                            Formatiert("%.1f", k_.zeitMinuten),
+                            Formatiert("%.1f", k_.mittlereSatelliten),
+                            Formatiert("%.1f", k_.pdop)};
+        if (!TextdateiSchreiben(a_.liste, {Zeile(kopf), Zeile(werte)}))
+            return Fehler("cannot write result list " + a_.liste);
+        log_.push_back("Ergebnisliste: " + a_.liste);
+        return true;
+    }
+
+    bool LoesungSchreiben(Koordinatenrechner& rechner) {
+        const RinexKopf& k = neupunkt_.kopf;
+        std::vector<std::string> z{
+            "vexlo-sim Bo (" + aufrufname_ + ") - Basislinienlösung",
+            "Simulator, kein GNSS-Rechenkern: Lage aus APPROX POSITION XYZ des Neupunkts",
+            "Referenz (virtuell) = " + a_.virtuell,
+            "Neupunkt = " + a_.neupunkt,
+            "Punkt = " + Punktname(k, a_.neupunkt),
+            "Antenne = " + Druckbar(k.antennentyp, 20) +
+                Formatiert(", Höhe %.4f m", k.antennenversatz[0]),
+            Formatiert("Näherung XYZ [m] = %.4f %.4f %.4f", k.naeherung[0], k.naeherung[1],
+                       k.naeherung[2]),
+            "Koordinatensystem = ETRS89/UTM Zone 32 (EPSG:25832), Höhe über GRS80",
+            Formatiert("Rechtswert Y [m]: %.3f", lage_.rechtswert),
+            Formatiert("Hochwert X [m]: %.3f", lage_.hochwert),
+            Formatiert("Ellipsoidische Höhe [m]: %.3f", lage_.hoehe)};
+        if (a_.normalhoehen) {
+            if (const auto h = rechner.Normalhoehe(k.naeherung)) {
+                z.push_back(Formatiert("Geoidundulation EGM96 [m]: %.3f", lage_.hoehe - *h));
+                z.push_back(Formatiert("NHN-Höhe [m]: %.3f", *h));
+            } else {
+                Fehler(rechner.Fehler());
+                z.push_back("Normalhöhe nicht berechnet: " + rechner.Fehler());
+            }
+        }
+        if (!TextdateiSchreiben(a_.loesung, z))
+            return Fehler("cannot write solution file " + a_.loesung);
+        log_.push_back("Lösung: " + a_.loesung);
+        return true;
+    }
+};
+
+} // namespace
+
+int BoAusfuehren(const std::string& aufrufname, const std::vector<std::string>& argumente) {
+    std::error_code fehler;
+    fs::remove(kFehlerdatei, fehler);
+    return BoLauf(aufrufname, BoAuftragLesen(argumente)).Ausfuehren();
+}
