@@ -1,13 +1,45 @@
 #!/usr/bin/env bash
-# Frische Maschine: Pakete, Bau, dann das Programm starten.
+# Frische Maschine: Pakete, Bau, Installation für diesen Benutzer, Simulator als Rechenkern im
+# Laufwerk C:, ein Demotag - dann Kestrav mit der ersten Demodatei. Ohne Bildschirm rechnet
+# kestrav-stapel den Tag und zeigt Meldungen, Mini-Protokoll und Koordinatendatei.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
 kestrav_pakete "${KESTRAV_BAUPAKETE[@]}"
+
 cmake --preset default
 cmake --build --preset default -j2
-if [ -x build/bin/kestrav ]; then
-    exec build/bin/kestrav "$@"
+cmake --install build >/dev/null
+
+daten=${XDG_DATA_HOME:-$HOME/.local/share}
+laufwerk_c=${KESTRAV_LAUFWERK_C:-$daten/kestrav/c}
+programme="$laufwerk_c/programme/kestrav"
+export PATH="$HOME/.local/bin:$PATH"
+
+# Ohne echten Rechenkern übernimmt der Simulator seine Stelle.
+if [ ! -e "$laufwerk_c/programme/vexlo/bo2.exe" ] || [ -L "$laufwerk_c/programme/vexlo/bo2.exe" ]; then
+    "$programme/vexlo-sim" --installieren "$laufwerk_c/programme/vexlo"
 fi
-echo "Kestrav ist noch nicht gebaut." >&2
-exit 1
+
+demo=${KESTRAV_DEMO:-$HOME/kestrav-demo}
+mkdir -p "$demo"
+"$programme/vexlo-sim" --demo "$demo"
+erste=$(find "$demo" -maxdepth 1 -type f -iname '*.??o' ! -iname 'virt*' | LC_ALL=C sort -f | head -n 1)
+echo "Demotag in $demo"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${KESTRAV_OHNE_FENSTER:-}" ]; then
+    exec "$programme/kestrav" "$erste"
+fi
+
+echo "Kein Bildschirm: der Demotag wird ohne Fenster berechnet."
+set +e
+"$programme/kestrav-stapel" --ja "$erste"
+status=$?
+set -e
+for datei in "$demo"/_ergebnis_*.mini "$demo"/_ergebnis_*.PYXZ; do
+    [ -f "$datei" ] || continue
+    echo "== $(basename "$datei") =="
+    iconv -f WINDOWS-1252 -t UTF-8 "$datei" | tr -d '\r'
+done
+echo "kestrav-stapel endete mit $status (0 ohne, 1 mit Warnungen)."
+[ "$status" -le 1 ]

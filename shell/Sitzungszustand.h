@@ -32,6 +32,9 @@ struct Sitzungszustand {
 
     bool BeendenBestätigt = false;
 
+    // Nur für den Stapelbetrieb: eine andere Einstellungsdatei als Programmverzeichnis + IniDatei.
+    Text Einstellungsdatei;
+
     // 16 Bit wie entworfen: über 32767 hinaus ist Laufzeitfehler 6.
     std::int16_t Warnungsanzahl = 0;
     Text Fehlerdateitext;

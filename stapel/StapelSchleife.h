@@ -1,0 +1,22 @@
+#pragma once
+#include "platform/Ereignisschleife.h"
+
+#include <chrono>
+#include <vector>
+
+// Ereignisschleife ohne Fenster: Zeitgeber ticken nach der echten Uhr, wenn Ereignisse() läuft.
+class StapelSchleife : public Ereignisschleife {
+public:
+    void Ereignisse() override;
+    void Schlafen(int ms) override;
+    void ZeitgeberAnmelden(Zeitgeber& zeitgeber) override;
+
+private:
+    using Uhr = std::chrono::steady_clock;
+    struct Eintrag {
+        Zeitgeber* zeitgeber;
+        Uhr::time_point faellig;
+        bool an;
+    };
+    std::vector<Eintrag> zeitgeber_;
+};

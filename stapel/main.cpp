@@ -1,0 +1,114 @@
+// kestrav-stapel: ein Beobachtungstag ohne Fenster, mit demselben Fenstermodell und denselben
+// Regeln wie kestrav.
+#include "Argumente.h"
+#include "StapelDialoge.h"
+#include "StapelProzesse.h"
+#include "StapelSchleife.h"
+#include "platform/posix/PosixDateisystem.h"
+#include "platform/posix/PosixProzesse.h"
+#include "platform/posix/PosixSysteminfo.h"
+#include "shell/Basisformular.h"
+#include "shell/Start.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+enum Rueckgabe { OHNE_WARNUNGEN = 0, MIT_WARNUNGEN = 1, VORZEITIG = 2, NICHT_GESTARTET = 3 };
+
+int NichtGestartet(const std::string& grund) {
+    std::cerr << "kestrav-stapel: " << grund << "\n";
+    return NICHT_GESTARTET;
+}
+
+class StapelProgramm : public Programm {
+public:
+    void ZeigerSetzen(Mauszeiger) override {}
+    void SofortBeenden() override { std::exit(VORZEITIG); }
+};
+
+// Der Pfad, wie ihn der Dateidialog liefern würde: eine Datei oder das Verzeichnis mit "/".
+std::optional<Text> GewaehlterPfad(const std::string& angabe, std::string& fehler) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path pfad = fs::absolute(angabe, ec);
+    if (ec || !fs::exists(pfad, ec)) {
+        fehler = "Pfad nicht gefunden: " + angabe;
+        return std::nullopt;
+    }
+    std::string host = pfad.lexically_normal().string();
+    if (fs::is_directory(pfad, ec) && (host.empty() || host.back() != '/'))
+        host += '/';
+    return AusUtf8(host);
+}
+
+bool ReferenzVerschieben(Basisformular& form, const std::string& name) {
+    const Text gesucht = AusUtf8(name);
+    for (int i = 0; i < form.Neupunkte.Anzahl(); ++i) {
+        if (form.Neupunkte.Eintrag(i) == gesucht) {
+            form.Neupunkte.SetzeAuswahl(i);
+            if (form.Neupunkte.beiDoppelklick)
+                form.Neupunkte.beiDoppelklick();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string fehler;
+    auto args = ArgumenteLesen(std::vector<std::string>(argv + 1, argv + argc), fehler);
+    if (!args)
+        return NichtGestartet(fehler + "\n'kestrav-stapel --help' zeigt den Aufruf.");
+    if (args->hilfe) {
+        std::cout << STAPEL_HILFE;
+        return 0;
+    }
+    auto pfad = GewaehlterPfad(args->pfad, fehler);
+    if (!pfad)
+        return NichtGestartet(fehler);
+    if (!args->einstellungen.empty() && !std::filesystem::is_regular_file(args->einstellungen))
+        return NichtGestartet("Einstellungsdatei nicht gefunden: " + args->einstellungen);
+
+    Laufwerke laufwerke = Laufwerke::AusUmgebung();
+    PosixDateisystem datei(laufwerke);
+    PosixProzesse plattform(laufwerke);
+    StapelProzesse prozesse(plattform, args->anzeigen);
+    StapelSchleife schleife;
+    StapelDialoge dialoge(std::cout, args->ja, *pfad);
+    StapelProgramm programm;
+    PosixSysteminfo system;
+    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
+
+    Basisformular form(umgebung);
+    if (!args->einstellungen.empty())
+        form.zustand.Einstellungsdatei = datei.AusHostpfad(
+            AusUtf8(std::filesystem::absolute(args->einstellungen).lexically_normal().string()));
+    FormularLaden(form);
+
+    form.AuswahlArbeitsverzeichnis.Klicken();
+    // Ohne Fenster gibt es kein Warten auf den Zeitgeber: die Tagesmeldung kommt sofort.
+    if (form.TimerErrFormLoad.Aktiviert())
+        form.TimerErrFormLoad.Ticken();
+
+    if (args->observer)
+        form.IdSearchAutoZuordRefpunkt.SetzeText(AusUtf8(*args->observer));
+    form.AutoZuordnungReferenz.Klicken();
+    for (const std::string& name : args->referenzen)
+        if (!ReferenzVerschieben(form, name))
+            return NichtGestartet("Die Datei " + name + " steht nicht in der Neupunktliste.");
+
+    if (!form.CommandBerechnen.Aktiviert())
+        return NichtGestartet(
+            "Zu wenige Punkte für eine Berechnung: " + std::to_string(form.Neupunkte.Anzahl()) +
+            " Neupunkte, " + std::to_string(form.Referenzpunkte.Anzahl()) +
+            " Referenzpunkte (nötig: mindestens 1 und 3).");
+    form.CommandBerechnen.Klicken();
+
+    if (!dialoge.AbschlussGezeigt())
+        return VORZEITIG;
+    return dialoge.MitWarnungen() ? MIT_WARNUNGEN : OHNE_WARNUNGEN;
+}
