@@ -1,6 +1,7 @@
 #include "evaluation/Abschluss.h"
 
 #include "evaluation/Auswertung.h"
+#include "run/Antennenschalter.h"
 #include "run/Lauf.h"
 #include "shell/Basisformular.h"
 #include "shell/Fehlerbericht.h"
@@ -10,11 +11,6 @@ namespace {
 
 constexpr TextSicht kKeineGleichzeitigkeit = u"VEXLO-error: no simultaneous observations";
 constexpr int kWarnungsgrenze = 30000;
-
-void EntfernenWennEnthalten(TextFeld& feld, const Text& schalter) {
-    if (Enthaelt(feld.Wert(), schalter))
-        feld.SetzeText(Entfernen(feld.Wert(), schalter));
-}
 
 void LoeschenWennVorhanden(Dateisystem& ds, const Text& muster) {
     if (!ds.Auflisten(muster).empty())
@@ -46,11 +42,6 @@ Abschlussmeldung AbschlussmeldungFuer(int neupunkte, int warnungen, const Text& 
     return {ZahlText(neupunkte) + u" Neupunktkoordinaten mit " + ZahlText(warnungen) +
                 u" Warnungen berechnet!\nSiehe Datei <" + minidatei + u">!",
             u"Achtung Warnungen!"};
-}
-
-void AntennenschalterEntfernen(Basisformular& form) {
-    EntfernenWennEnthalten(form.QelWeitereParameter, u" +A" + form.zustand.AntexSammeldatei);
-    EntfernenWennEnthalten(form.BoWeitereParameter, u" +ACF" + form.zustand.AntexSammeldatei);
 }
 
 void LaufAbschliessen(Basisformular& form) {

@@ -9,6 +9,3 @@ struct Abschlussmeldung {
     Text titel;
 };
 Abschlussmeldung AbschlussmeldungFuer(int neupunkte, int warnungen, const Text& minidatei);
-
-// Entfernt die beiden ANTEX-Schalter aus den Parametertexten, wo sie stehen.
-void AntennenschalterEntfernen(Basisformular& form);

@@ -1,4 +1,4 @@
-#include "evaluation/Abschluss.h"
+#include "run/Antennenschalter.h"
 #include "run/Fortschritt.h"
 #include "run/Jobdatei.h"
 #include "run/Lauf.h"

@@ -1,6 +1,6 @@
 #include "run/Fortschritt.h"
 
-#include "evaluation/Abschluss.h"
+#include "run/Antennenschalter.h"
 #include "run/Jobdatei.h"
 #include "run/Lauf.h"
 #include "run/Vorbereitung.h"

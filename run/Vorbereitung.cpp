@@ -1,6 +1,6 @@
 #include "run/Vorbereitung.h"
 
-#include "evaluation/Abschluss.h"
+#include "run/Antennenschalter.h"
 #include "run/Antex.h"
 #include "run/Lauf.h"
 #include "shell/Basisformular.h"
@@ -59,15 +59,6 @@ void MitgelieferteAntexKopieren(Basisformular& form) {
     const Text ziel = form.zustand.Arbeitsverzeichnis + u"antex.atx";
     if (DateiExistiert(ds, quelle) && !DateiExistiert(ds, ziel))
         DateiSchreiben(ds, ziel, DateiLesen(ds, quelle));
-}
-
-// Die Antennenschalter zeigen beide Module auf die Sammeldatei.
-Text QelAntennenschalter(const Sitzungszustand& zustand) {
-    return u" +A" + zustand.AntexSammeldatei;
-}
-
-Text BoAntennenschalter(const Sitzungszustand& zustand) {
-    return u" +ACF" + zustand.AntexSammeldatei;
 }
 
 void SchalterAnhaengenWennFehlt(TextFeld& feld, const Text& schalter) {

@@ -10,26 +10,12 @@ namespace {
 
 constexpr char16_t Titel[] = u"Kestrav";
 
-Text Einstellungsdatei(Basisformular& form) {
-    const Text pfad = form.zustand.Programmverzeichnis + form.zustand.IniDatei;
-    // Unter Linux sagt dem Benutzer der Host-Pfad mehr als die Laufwerksform.
-    try {
-        return form.umgebung.datei.NachHostpfad(pfad);
-    } catch (const Laufzeitfehler&) {
-        return pfad;
-    }
-}
-
 void EinstellungenSichern(Basisformular& form) {
     try {
         EinstellungenSpeichern(form);
     } catch (const Laufzeitfehler& fehler) {
-        // Das Programm endet trotzdem; der Benutzer soll nur wissen, was verloren ist.
-        form.umgebung.dialoge.Zeigen(
-            Meldung{u"Die Einstellungen konnten nicht in die Datei\n" + Einstellungsdatei(form) +
-                        u"\ngeschrieben werden (Laufzeitfehler " + ZahlText(fehler.nummer()) +
-                        u").\n\nKestrav wird ohne Speichern beendet.",
-                    Titel, Knoepfe::OK, Symbol::Ausrufezeichen});
+        // Das Programm endet trotzdem; der Benutzer soll nur wissen, was nicht gesichert ist.
+        form.umgebung.dialoge.Zeigen(EinstellungenFehlermeldung(form, fehler));
     }
 }
 

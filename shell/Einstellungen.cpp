@@ -8,6 +8,12 @@
 #include <utility>
 #include <vector>
 
+Text Einstellungsdatei(const Basisformular& form) {
+    if (!form.zustand.Einstellungsdatei.empty())
+        return form.zustand.Einstellungsdatei;
+    return form.zustand.Programmverzeichnis + form.zustand.IniDatei;
+}
+
 namespace {
 
 const Text Trenner = u"=";
@@ -42,10 +48,6 @@ const std::array<Ausschluss, 4> Ausschlüsse = {{
     {&Basisformular::QelSBAS, u"-SVS"},
     {&Basisformular::QelGalileo, u"-SVE"},
 }};
-
-Text Einstellungsdatei(const Basisformular& form) {
-    return form.zustand.Programmverzeichnis + form.zustand.IniDatei;
-}
 
 // Ein Wert außerhalb von 32 Bit zählt wie einer ohne Zahl.
 int GanzzahlAusWert(const Text& wert) {
@@ -255,7 +257,13 @@ void EinstellungenSpeichern(Basisformular& form) {
 
 Meldung EinstellungenFehlermeldung(const Basisformular& form, const Laufzeitfehler& fehler) {
     Meldung m;
-    m.text = u"Die Einstellungen konnten nicht in die Datei\n<" + Einstellungsdatei(form) +
+    // Unter Linux sagt dem Benutzer der Host-Pfad mehr als die Laufwerksform.
+    Text datei = Einstellungsdatei(form);
+    try {
+        datei = form.umgebung.datei.NachHostpfad(datei);
+    } catch (const Laufzeitfehler&) {
+    }
+    m.text = u"Die Einstellungen konnten nicht in die Datei\n<" + datei +
              u">\ngeschrieben werden (Laufzeitfehler " + ZahlText(fehler.nummer()) +
              u").\nDie Datei ist unverändert geblieben.";
     m.titel = u"Kestrav";

@@ -18,6 +18,8 @@ void ErsetzeSchlüssel(Dateisystem& ds, const Text& Pfad, const Text& Schlüssel
 // Einmal beim Start: füllt den Zustandssatz und die Steuerelemente aus kestrav.ini. Weist ein
 // Steuerelement einen Wert zurück, endet das Laden dort, ohne Fehler nach außen.
 void EinstellungenLaden(Basisformular& form);
+// Programmverzeichnis + IniDatei, im Stapelbetrieb die auf der Befehlszeile genannte Datei.
+Text Einstellungsdatei(const Basisformular& form);
 // Beim bestätigten Beenden: liest die Steuerelemente und schreibt alle fünfzehn Schlüssel.
 // Wirft Laufzeitfehler, wenn die Datei nicht geschrieben werden kann; sie bleibt dann unverändert.
 void EinstellungenSpeichern(Basisformular& form);

@@ -28,7 +28,7 @@ public:
     void SofortBeenden() override { std::exit(VORZEITIG); }
 };
 
-// Der Pfad, wie ihn der Dateidialog liefern würde: eine Datei oder das Verzeichnis mit "/".
+// Der Pfad, wie ihn der Dateidialog liefern würde.
 std::optional<Text> GewaehlterPfad(const std::string& angabe, std::string& fehler) {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -38,8 +38,12 @@ std::optional<Text> GewaehlterPfad(const std::string& angabe, std::string& fehle
         return std::nullopt;
     }
     std::string host = pfad.lexically_normal().string();
-    if (fs::is_directory(pfad, ec) && (host.empty() || host.back() != '/'))
-        host += '/';
+    // Ein Verzeichnis wird gewählt wie eine Datei darin: nur ihr Verzeichnisteil zählt.
+    if (fs::is_directory(pfad, ec)) {
+        if (!host.empty() && host.back() == '/')
+            host.pop_back();
+        host += "/*.??o";
+    }
     return AusUtf8(host);
 }
 

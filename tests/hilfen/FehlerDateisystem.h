@@ -1,12 +1,12 @@
 #pragma once
 // Dateisystem für Fehlertests: lässt den n-ten schreibenden Zugriff (Schreiben, SicherErsetzen,
 // Löschen, Umbenennen) mit einem gewählten Laufzeitfehler scheitern und reicht alles andere durch.
-#include "platform/Dateisystem.h"
+#include "DurchreichendesDateisystem.h"
 #include "platform/Laufzeitfehler.h"
 
-class FehlerDateisystem : public Dateisystem {
+class FehlerDateisystem : public DurchreichendesDateisystem {
 public:
-    explicit FehlerDateisystem(Dateisystem& echt) : echt_(echt) {}
+    using DurchreichendesDateisystem::DurchreichendesDateisystem;
 
     // 0: nie scheitern. Sonst scheitert der n-te schreibende Zugriff (ab 1), nur dieser.
     void ScheiternBei(int n, int fehlernummer) {
@@ -16,14 +16,6 @@ public:
     }
     int SchreibendeZugriffe() const { return zaehler_; }
 
-    bool Existiert(const Text& p) override { return echt_.Existiert(p); }
-    Text Lesen(const Text& p) override { return echt_.Lesen(p); }
-    void ZeilenLesen(const Text& p, const std::function<bool(const Text&)>& f) override {
-        echt_.ZeilenLesen(p, f);
-    }
-    void ZeilenstueckeLesen(const Text& p, const std::function<bool(TextSicht, bool)>& f) override {
-        echt_.ZeilenstueckeLesen(p, f);
-    }
     void Schreiben(const Text& p, const Text& inhalt, bool anhaengen) override {
         Zugriff();
         echt_.Schreiben(p, inhalt, anhaengen);
@@ -40,20 +32,12 @@ public:
         Zugriff();
         echt_.Umbenennen(alt, neu);
     }
-    std::vector<Text> Auflisten(const Text& p) override { return echt_.Auflisten(p); }
-    Text AktuellesVerzeichnis() override { return echt_.AktuellesVerzeichnis(); }
-    void LaufwerkWechseln(const Text& l) override { echt_.LaufwerkWechseln(l); }
-    void VerzeichnisWechseln(const Text& p) override { echt_.VerzeichnisWechseln(p); }
-    void AlleSchliessen() override { echt_.AlleSchliessen(); }
-    Text AusHostpfad(const Text& p) override { return echt_.AusHostpfad(p); }
-    Text NachHostpfad(const Text& p) override { return echt_.NachHostpfad(p); }
 
 private:
     void Zugriff() {
         if (++zaehler_ == scheiternBei_)
             throw Laufzeitfehler(fehlernummer_, "eingespielter Fehler");
     }
-    Dateisystem& echt_;
     int scheiternBei_ = 0;
     int fehlernummer_ = 57;
     int zaehler_ = 0;

@@ -4,6 +4,8 @@
 #include "hilfen/TestUmgebung.h"
 #include "platform/Laufzeitfehler.h"
 
+#include "hilfen/DurchreichendesDateisystem.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -231,33 +233,15 @@ TEST_F(EinstellungenTest, ZurückgewiesenerWertBeendetDasLaden) {
 }
 
 // Lässt eine bestimmte Zahl sicherer Ersetzungen zu und scheitert danach wie eine volle Platte.
-class ScheiterndesErsetzen : public Dateisystem {
+class ScheiterndesErsetzen : public DurchreichendesDateisystem {
 public:
-    explicit ScheiterndesErsetzen(Dateisystem& echt) : echt_(echt) {}
-    bool Existiert(const Text& p) override { return echt_.Existiert(p); }
-    Text Lesen(const Text& p) override { return echt_.Lesen(p); }
-    void ZeilenLesen(const Text& p, const std::function<bool(const Text&)>& f) override {
-        echt_.ZeilenLesen(p, f);
-    }
-    void Schreiben(const Text& p, const Text& i, bool a) override { echt_.Schreiben(p, i, a); }
+    using DurchreichendesDateisystem::DurchreichendesDateisystem;
     void SicherErsetzen(const Text& p, const Text& i) override {
         if (erlaubt-- <= 0)
             throw Laufzeitfehler(61);
         echt_.SicherErsetzen(p, i);
     }
-    void Loeschen(const Text& p) override { echt_.Loeschen(p); }
-    void Umbenennen(const Text& a, const Text& n) override { echt_.Umbenennen(a, n); }
-    std::vector<Text> Auflisten(const Text& p) override { return echt_.Auflisten(p); }
-    Text AktuellesVerzeichnis() override { return echt_.AktuellesVerzeichnis(); }
-    void LaufwerkWechseln(const Text& l) override { echt_.LaufwerkWechseln(l); }
-    void VerzeichnisWechseln(const Text& p) override { echt_.VerzeichnisWechseln(p); }
-    void AlleSchliessen() override { echt_.AlleSchliessen(); }
-    Text AusHostpfad(const Text& h) override { return echt_.AusHostpfad(h); }
-    Text NachHostpfad(const Text& p) override { return echt_.NachHostpfad(p); }
     int erlaubt = 1;
-
-private:
-    Dateisystem& echt_;
 };
 
 TEST_F(EinstellungenTest, ScheiterndesSchreibenLässtDieAlteDateiGanz) {
@@ -277,10 +261,10 @@ TEST_F(EinstellungenTest, ScheiterndesSchreibenLässtDieAlteDateiGanz) {
     } catch (const Laufzeitfehler& fehler) {
         EXPECT_EQ(fehler.nummer(), 61);
         Meldung m = EinstellungenFehlermeldung(f, fehler);
-        EXPECT_EQ(m.text, u"Die Einstellungen konnten nicht in die Datei\n"
-                          u"<c:\\programme\\kestrav\\kestrav.ini>\n"
-                          u"geschrieben werden (Laufzeitfehler 61).\n"
-                          u"Die Datei ist unverändert geblieben.");
+        EXPECT_EQ(m.text, u"Die Einstellungen konnten nicht in die Datei\n<" +
+                              AusUtf8((t.programm / "kestrav.ini").string()) +
+                              u">\ngeschrieben werden (Laufzeitfehler 61).\n"
+                              u"Die Datei ist unverändert geblieben.");
         EXPECT_EQ(m.titel, u"Kestrav");
     }
     EXPECT_EQ(Bytes(), alt);

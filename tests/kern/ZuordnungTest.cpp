@@ -1,4 +1,5 @@
 #include "RinexKopf.h"
+#include "hilfen/DurchreichendesDateisystem.h"
 #include "hilfen/TestUmgebung.h"
 
 #include <gtest/gtest.h>
@@ -276,40 +277,25 @@ TEST_F(Zuordnung, PfeileZeigenDieRichtung) {
 namespace {
 
 // Reicht alles an das echte Dateisystem durch und zählt, was gelesen wird.
-class ZaehlendesDateisystem : public Dateisystem {
+class ZaehlendesDateisystem : public DurchreichendesDateisystem {
 public:
-    explicit ZaehlendesDateisystem(Dateisystem& innen) : innen_(innen) {}
+    using DurchreichendesDateisystem::DurchreichendesDateisystem;
 
     std::map<Text, int> ganzGelesen;
     std::map<Text, int> zeilenweiseGelesen;
     std::map<Text, long> gelieferteZeilen;
 
-    bool Existiert(const Text& p) override { return innen_.Existiert(p); }
     Text Lesen(const Text& p) override {
         ++ganzGelesen[p];
-        return innen_.Lesen(p);
+        return echt_.Lesen(p);
     }
     void ZeilenLesen(const Text& p, const std::function<bool(const Text&)>& jeZeile) override {
         ++zeilenweiseGelesen[p];
-        innen_.ZeilenLesen(p, [&](const Text& zeile) {
+        echt_.ZeilenLesen(p, [&](const Text& zeile) {
             ++gelieferteZeilen[p];
             return jeZeile(zeile);
         });
     }
-    void Schreiben(const Text& p, const Text& i, bool a) override { innen_.Schreiben(p, i, a); }
-    void SicherErsetzen(const Text& p, const Text& i) override { innen_.SicherErsetzen(p, i); }
-    void Loeschen(const Text& p) override { innen_.Loeschen(p); }
-    void Umbenennen(const Text& a, const Text& n) override { innen_.Umbenennen(a, n); }
-    std::vector<Text> Auflisten(const Text& m) override { return innen_.Auflisten(m); }
-    Text AktuellesVerzeichnis() override { return innen_.AktuellesVerzeichnis(); }
-    void LaufwerkWechseln(const Text& l) override { innen_.LaufwerkWechseln(l); }
-    void VerzeichnisWechseln(const Text& p) override { innen_.VerzeichnisWechseln(p); }
-    void AlleSchliessen() override { innen_.AlleSchliessen(); }
-    Text AusHostpfad(const Text& h) override { return innen_.AusHostpfad(h); }
-    Text NachHostpfad(const Text& p) override { return innen_.NachHostpfad(p); }
-
-private:
-    Dateisystem& innen_;
 };
 
 std::string MitDaten(std::string kopf, int zeilen) {

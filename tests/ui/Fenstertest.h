@@ -1,6 +1,7 @@
 #pragma once
 // Das echte Hauptfenster über der Testumgebung: Attrappen für Meldungen, Programm und Prozesse,
 // ein echtes Dateisystem, das Schreibzugriffe zählt.
+#include "hilfen/DurchreichendesDateisystem.h"
 #include "hilfen/TestUmgebung.h"
 #include "shell/Basisformular.h"
 #include "ui/Hauptfenster.h"
@@ -18,16 +19,11 @@
 #include <memory>
 
 // Reicht alles an das echte Dateisystem weiter und zählt, wie oft jede Datei geschrieben wird.
-class ZaehlendesDateisystem : public Dateisystem {
+class ZaehlendesDateisystem : public DurchreichendesDateisystem {
 public:
-    explicit ZaehlendesDateisystem(Dateisystem& echt) : echt_(echt) {}
+    using DurchreichendesDateisystem::DurchreichendesDateisystem;
     std::map<Text, int> schreibvorgaenge;
 
-    bool Existiert(const Text& p) override { return echt_.Existiert(p); }
-    Text Lesen(const Text& p) override { return echt_.Lesen(p); }
-    void ZeilenLesen(const Text& p, const std::function<bool(const Text&)>& f) override {
-        echt_.ZeilenLesen(p, f);
-    }
     void Schreiben(const Text& p, const Text& inhalt, bool anhaengen) override {
         ++schreibvorgaenge[Klein(p)];
         echt_.Schreiben(p, inhalt, anhaengen);
@@ -36,18 +32,6 @@ public:
         ++schreibvorgaenge[Klein(p)];
         echt_.SicherErsetzen(p, inhalt);
     }
-    void Loeschen(const Text& p) override { echt_.Loeschen(p); }
-    void Umbenennen(const Text& a, const Text& n) override { echt_.Umbenennen(a, n); }
-    std::vector<Text> Auflisten(const Text& p) override { return echt_.Auflisten(p); }
-    Text AktuellesVerzeichnis() override { return echt_.AktuellesVerzeichnis(); }
-    void LaufwerkWechseln(const Text& l) override { echt_.LaufwerkWechseln(l); }
-    void VerzeichnisWechseln(const Text& p) override { echt_.VerzeichnisWechseln(p); }
-    void AlleSchliessen() override { echt_.AlleSchliessen(); }
-    Text AusHostpfad(const Text& h) override { return echt_.AusHostpfad(h); }
-    Text NachHostpfad(const Text& p) override { return echt_.NachHostpfad(p); }
-
-private:
-    Dateisystem& echt_;
 };
 
 class Fenstertest : public ::testing::Test {
