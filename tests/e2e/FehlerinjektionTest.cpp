@@ -8,6 +8,7 @@
 #include "hilfen/TestUmgebung.h"
 #include "run/Lauf.h"
 #include "shell/Befehle.h"
+#include "shell/Einstellungen.h"
 #include "shell/Start.h"
 
 #include <gtest/gtest.h>
@@ -227,13 +228,15 @@ public:
 
     void Klicken() { EndeMenü_Click(*form); }
 
-    // Die Meldung, dass nichts gespeichert wurde, und das sofortige Ende.
-    bool OhneSpeichernBeendet() const {
+    // Die Meldung, dass nichts gespeichert wurde (mit der Fehlernummer), und das sofortige Ende.
+    bool OhneSpeichernBeendet(int nummer) const {
         if (t.dialoge.protokoll.empty() || t.programmdienst.beendet != 1)
             return false;
-        const std::string text = NachUtf8(t.dialoge.protokoll.back().meldung.text);
-        return text.rfind("Die Einstellungen konnten nicht in die Datei\n", 0) == 0 &&
-               text.find("\n\nKestrav wird ohne Speichern beendet.") != std::string::npos;
+        const Meldung& gezeigt = t.dialoge.protokoll.back().meldung;
+        const Meldung erwartet = EinstellungenFehlermeldung(*form, Laufzeitfehler(nummer));
+        return gezeigt.text == erwartet.text && gezeigt.titel == erwartet.titel &&
+               gezeigt.symbol == Symbol::Ausrufezeichen &&
+               Enthaelt(gezeigt.text, u"Die Datei ist unverändert geblieben.");
     }
 
     TestUmgebung t;
@@ -269,7 +272,7 @@ TEST(FehlerBeimBeenden, JederScheiterndeZugriffLaesstDieAlteDateiGanz) {
         beenden.fehler.ScheiternBei(n, 61);
         beenden.Klicken();
         EXPECT_EQ(BytesLesen(beenden.ini), beenden.alt);
-        EXPECT_TRUE(beenden.OhneSpeichernBeendet());
+        EXPECT_TRUE(beenden.OhneSpeichernBeendet(61));
     }
 }
 
@@ -284,7 +287,7 @@ TEST(FehlerBeimBeenden, VollerDatentraegerMittenImSchreibenLaesstDieAlteDateiGan
         if (setrlimit(RLIMIT_FSIZE, &grenze) != 0)
             return 98;
         beenden.Klicken();
-        return beenden.OhneSpeichernBeendet() ? 0 : 1;
+        return beenden.OhneSpeichernBeendet(61) ? 0 : 1;
     });
     EXPECT_EQ(ergebnis, 0);
     EXPECT_EQ(BytesLesen(beenden.ini), beenden.alt);
