@@ -4,6 +4,7 @@
 // diesem Text, und das Fenster ist danach frei.
 #include "Eingabe.h"
 #include "FuzzLaufwerk.h"
+#include "Zeilenmodell.h"
 #include "hilfen/Attrappen.h"
 #include "platform/Laufzeitfehler.h"
 #include "run/Lauf.h"
@@ -13,24 +14,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<Text> ModellZeilen(const Text& inhalt) {
-    std::vector<Text> zeilen;
-    Text zeile;
-    for (std::size_t i = 0; i < inhalt.size(); ++i) {
-        if (inhalt[i] != u'\r') {
-            zeile.push_back(inhalt[i]);
-            continue;
-        }
-        zeilen.push_back(zeile);
-        zeile.clear();
-        if (i + 1 < inhalt.size() && inhalt[i + 1] == u'\n')
-            ++i;
-    }
-    if (!zeile.empty())
-        zeilen.push_back(zeile);
-    return zeilen;
-}
 
 constexpr TextSicht Marke = u"VEXLO-error: no simultaneous observations";
 const Text Anforderung =

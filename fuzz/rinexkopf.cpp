@@ -3,6 +3,7 @@
 // Vorspann legt den Suchtext auf Wunsch über die Blockgrenze des Lesers.
 #include "Eingabe.h"
 #include "FuzzLaufwerk.h"
+#include "Zeilenmodell.h"
 #include "station/Zeilensuche.h"
 #include "station/modKestrav.h"
 
@@ -13,35 +14,6 @@
 namespace {
 
 constexpr std::size_t Leseblock = 64 * 1024;
-
-std::vector<Text> ModellZeilen(const Text& inhalt) {
-    std::vector<Text> zeilen;
-    Text zeile;
-    for (std::size_t i = 0; i < inhalt.size(); ++i) {
-        if (inhalt[i] != u'\r') {
-            zeile.push_back(inhalt[i]);
-            continue;
-        }
-        zeilen.push_back(zeile);
-        zeile.clear();
-        if (i + 1 < inhalt.size() && inhalt[i + 1] == u'\n')
-            ++i;
-    }
-    if (!zeile.empty())
-        zeilen.push_back(zeile);
-    return zeilen;
-}
-
-// Der Vorspann enthält kein CR, gehört also zur ersten Zeile; so bleibt das Modell billig.
-std::vector<Text> ModellZeilen(const std::string& vorspann, std::string_view rest) {
-    std::vector<Text> zeilen = ModellZeilen(AusWindows1252(rest));
-    if (vorspann.empty())
-        return zeilen;
-    if (zeilen.empty())
-        zeilen.emplace_back();
-    zeilen.front().insert(0, AusWindows1252(vorspann));
-    return zeilen;
-}
 
 std::optional<Text> ErsteMit(const std::vector<Text>& zeilen, const Text& suchtext) {
     for (const Text& zeile : zeilen)

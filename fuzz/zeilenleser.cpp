@@ -3,44 +3,12 @@
 // zählt mit. Ein Vorspann legt die spannende Stelle auf Wunsch genau an die Blockgrenze des Lesers.
 #include "Eingabe.h"
 #include "FuzzLaufwerk.h"
+#include "Zeilenmodell.h"
 
 #include <string>
 #include <vector>
 
-namespace {
-
 constexpr std::size_t Leseblock = 64 * 1024;
-
-std::vector<Text> ModellZeilen(const Text& inhalt) {
-    std::vector<Text> zeilen;
-    Text zeile;
-    for (std::size_t i = 0; i < inhalt.size(); ++i) {
-        if (inhalt[i] != u'\r') {
-            zeile.push_back(inhalt[i]);
-            continue;
-        }
-        zeilen.push_back(zeile);
-        zeile.clear();
-        if (i + 1 < inhalt.size() && inhalt[i + 1] == u'\n')
-            ++i;
-    }
-    if (!zeile.empty())
-        zeilen.push_back(zeile);
-    return zeilen;
-}
-
-// Der Vorspann enthält kein CR, gehört also zur ersten Zeile; so bleibt das Modell billig.
-std::vector<Text> ModellZeilen(const std::string& vorspann, std::string_view rest) {
-    std::vector<Text> zeilen = ModellZeilen(AusWindows1252(rest));
-    if (vorspann.empty())
-        return zeilen;
-    if (zeilen.empty())
-        zeilen.emplace_back();
-    zeilen.front().insert(0, AusWindows1252(vorspann));
-    return zeilen;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     Eingabe eingabe(daten, groesse);
