@@ -22,17 +22,7 @@ std::size_t Adressraum() {
 
 // Unter AddressSanitizer bleiben freigegebene Blöcke bis zu 256 MB in der Quarantäne und belegen
 // weiter Adressraum; das gehört nicht zum Prüfling.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr std::size_t SanitizerZuschlag = std::size_t{512} << 20;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr std::size_t SanitizerZuschlag = std::size_t{512} << 20;
-#else
-constexpr std::size_t SanitizerZuschlag = 0;
-#endif
-#else
-constexpr std::size_t SanitizerZuschlag = 0;
-#endif
+constexpr std::size_t SanitizerZuschlag = MitAddressSanitizer ? std::size_t{320} << 20 : 0;
 
 } // namespace
 

@@ -6,6 +6,18 @@
 
 inline constexpr int SpeicherErschoepft = 99;
 
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool MitAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool MitAddressSanitizer = true;
+#else
+inline constexpr bool MitAddressSanitizer = false;
+#endif
+#else
+inline constexpr bool MitAddressSanitizer = false;
+#endif
+
 // Führt die Prüfung in einem Kindprozess aus. Ergebnis: ihr Rückgabewert (0 = bestanden) oder
 // 128 + Signal.
 int ImKindprozess(const std::function<int()>& pruefung);
