@@ -18,6 +18,14 @@ public:
     // Zeile für Zeile, ohne den ganzen Inhalt zu halten: CR LF oder ein einzelnes CR beenden eine
     // Zeile, ein einzelnes LF bleibt im Zeilentext. jeZeile gibt false zurück, um aufzuhören.
     virtual void ZeilenLesen(const Text& pfad, const std::function<bool(const Text&)>& jeZeile) = 0;
+    // Dieselben Zeilen in Stücken: jeStueck(stück, zeilenende) bekommt jede Zeile in einem oder
+    // mehreren Stücken, das letzte mit zeilenende=true (eine leere Zeile ist ein leeres Stück).
+    // So muss eine Suche keine riesige Zeile halten (eine Datei ohne CR ist eine einzige Zeile).
+    // Die Vorgabe reicht ganze Zeilen weiter; false hört auf.
+    virtual void ZeilenstueckeLesen(const Text& pfad,
+                                    const std::function<bool(TextSicht, bool)>& jeStueck) {
+        ZeilenLesen(pfad, [&](const Text& zeile) { return jeStueck(zeile, true); });
+    }
     // Schreibt den Text genau so (Zeilenenden setzt der Aufrufer); anhaengen=false legt an/leert.
     virtual void Schreiben(const Text& pfad, const Text& inhalt, bool anhaengen) = 0;
     // Ersetzt den Inhalt so, dass nie eine halbe Datei bleibt (temporäre Datei, dann Umbenennen).

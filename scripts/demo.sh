@@ -7,23 +7,25 @@ cd "$(dirname "$0")/.."
 source scripts/pakete.sh
 kestrav_pakete "${KESTRAV_BAUPAKETE[@]}"
 
-cmake --preset default
-cmake --build --preset default -j2
+# Nur die Programme; die Tests baut scripts/test.sh.
+cmake --preset default -DCMAKE_INSTALL_PREFIX="$HOME/.local" >/dev/null
+cmake --build build -j2 --target kestrav_programme
 cmake --install build >/dev/null
 
 daten=${XDG_DATA_HOME:-$HOME/.local/share}
+programme="$daten/kestrav/c/programme/kestrav"
 laufwerk_c=${KESTRAV_LAUFWERK_C:-$daten/kestrav/c}
-programme="$laufwerk_c/programme/kestrav"
 export PATH="$HOME/.local/bin:$PATH"
 
 # Ohne echten Rechenkern übernimmt der Simulator seine Stelle.
 if [ ! -e "$laufwerk_c/programme/vexlo/bo2.exe" ] || [ -L "$laufwerk_c/programme/vexlo/bo2.exe" ]; then
-    "$programme/vexlo-sim" --installieren "$laufwerk_c/programme/vexlo"
+    "$programme/vexlo-sim" --installieren "$laufwerk_c/programme/vexlo" >/dev/null
+    echo "Simulator vexlo-sim als Rechenkern in $laufwerk_c/programme/vexlo"
 fi
 
 demo=${KESTRAV_DEMO:-$HOME/kestrav-demo}
 mkdir -p "$demo"
-"$programme/vexlo-sim" --demo "$demo"
+"$programme/vexlo-sim" --demo "$demo" >/dev/null
 erste=$(find "$demo" -maxdepth 1 -type f -iname '*.??o' ! -iname 'virt*' | LC_ALL=C sort -f | head -n 1)
 echo "Demotag in $demo"
 

@@ -3,9 +3,9 @@
 #include "platform/Laufzeitfehler.h"
 #include "shell/Basisformular.h"
 #include "station/Punktlisten.h"
+#include "station/Zeilensuche.h"
 #include "station/modKestrav.h"
 
-#include <exception>
 #include <map>
 #include <optional>
 
@@ -66,19 +66,10 @@ public:
     }
 
 private:
-    std::optional<Text> Lesen(const Text& datei) {
-        Text zeile;
-        try {
-            zeile = ZeileSuchen(ds_, datei, u"OBSERVER");
-        } catch (const std::exception&) {
-            // Eine kaputte oder unlesbare Datei ist einfach keine Referenzstation.
-            return std::nullopt;
-        }
-        // ZeileSuchen liefert ohne Treffer die letzte Zeile; die gilt nicht.
-        if (!Enthaelt(zeile, u"OBSERVER"))
-            return std::nullopt;
-        return zeile;
-    }
+    // Zeilen ohne "OBSERVER" werden beim Lesen verworfen: eine letzte Zeile ohne "OBSERVER" ist
+    // keine Referenz, was sie sonst auch enthält. Eine kaputte oder unlesbare Datei ist einfach
+    // keine Referenzstation.
+    std::optional<Text> Lesen(const Text& datei) { return ErsteZeileMit(ds_, datei, u"OBSERVER"); }
 
     Dateisystem& ds_;
     std::map<Text, std::optional<Text>> zeilen_;

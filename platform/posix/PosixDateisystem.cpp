@@ -222,13 +222,26 @@ Text PosixDateisystem::Lesen(const Text& pfad) {
 
 void PosixDateisystem::ZeilenLesen(const Text& pfad,
                                    const std::function<bool(const Text&)>& jeZeile) {
+    Text zeile;
+    ZeilenstueckeLesen(pfad, [&](TextSicht stueck, bool zeilenende) {
+        zeile.append(stueck);
+        if (!zeilenende)
+            return true;
+        bool weiter = jeZeile(zeile);
+        zeile.clear();
+        return weiter;
+    });
+}
+
+void PosixDateisystem::ZeilenstueckeLesen(const Text& pfad,
+                                          const std::function<bool(TextSicht, bool)>& jeStueck) {
     if (pfad.empty())
         Werfen(52, "leerer Dateiname");
     std::string host = Host(pfad);
     Dateikennung datei(ZumLesenOeffnen(host));
     std::string puffer(kBlock, '\0');
-    std::string zeile;
     bool nachCr = false;
+    bool angefangen = false; // die Zeile hat schon Stücke ohne Ende bekommen
     while (std::size_t n = BlockLesen(datei.fd(), puffer.data(), puffer.size(), host)) {
         std::size_t pos = 0;
         while (pos < n) {
@@ -239,18 +252,24 @@ void PosixDateisystem::ZeilenLesen(const Text& pfad,
             const void* cr = std::memchr(puffer.data() + pos, '\r', n - pos);
             std::size_t ende =
                 cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - puffer.data()) : n;
-            zeile.append(puffer, pos, ende - pos);
-            if (!cr)
+            Text stueck = AusWindows1252(std::string_view(puffer).substr(pos, ende - pos));
+            if (!cr) {
+                if (!stueck.empty()) {
+                    angefangen = true;
+                    if (!jeStueck(stueck, false))
+                        return;
+                }
                 break;
+            }
             nachCr = true;
             pos = ende + 1;
-            if (!jeZeile(AusWindows1252(zeile)))
+            angefangen = false;
+            if (!jeStueck(stueck, true))
                 return;
-            zeile.clear();
         }
     }
-    if (!zeile.empty())
-        jeZeile(AusWindows1252(zeile));
+    if (angefangen)
+        jeStueck(TextSicht(), true);
 }
 
 void PosixDateisystem::Schreiben(const Text& pfad, const Text& inhalt, bool anhaengen) {

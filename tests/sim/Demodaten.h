@@ -22,11 +22,10 @@ protected:
     static std::filesystem::path Quelle();
     const std::filesystem::path& Arbeit() const { return arbeit_->Pfad(); }
 
-    // Die beiden Zeilen der Jobdatei für einen Neupunkt wie Kestrav sie mit den
-    // Vorgabeschaltern schreibt (Version 2, Antennenkorrektur, Normalhöhen).
+    // Die beiden Zeilen der Jobdatei für einen Neupunkt, wie Kestrav sie mit den Vorgabeschaltern
+    // schreibt (Version 2, Antennenkorrektur, Normalhöhen).
     static std::array<std::string, 2> Jobzeilen(const std::string& neupunkt,
-                                                const std::string& qelText = "-e10 +A$$$$$.atx",
-                                                const std::string& version = "2");
+                                                const std::string& qelText = "-e10 +A$$$$$.atx");
     // Qel- und Bo-Zeile der Reihe nach ausführen; beide müssen normal enden.
     void PunktRechnen(const std::string& neupunkt, const std::string& qelText = "-e10 +A$$$$$.atx");
 

@@ -3,31 +3,26 @@
 // unter der vollen Sekunde. Bo liest beide Dateien; die Ergebnisliste zeigt, was gezählt wurde.
 #include "Demodaten.h"
 
-#include <cstdio>
-
 namespace {
 
-std::string Kopf(const std::string& inhalt, const std::string& beschriftung) {
-    std::string z = inhalt;
-    z.resize(60, ' ');
-    return z + beschriftung + "\n";
+std::string Kopf(std::string inhalt, const std::string& beschriftung) {
+    inhalt.resize(60, ' ');
+    return inhalt + beschriftung + "\n";
 }
 
-struct Epochenangabe {
-    const char* zeit; // " 23 10 10  8  0  0.0000000"
-    int kennung;
-    std::vector<std::string> satelliten;
-};
-
+// Epochen als {Sekunden ab 8:00, Ereigniskennung}; Kennung 4: zwei Kopfzeilen im Datenteil.
 std::string HandDatei(const std::vector<std::string>& typen,
-                      const std::vector<Epochenangabe>& epochen) {
+                      const std::vector<std::pair<double, int>>& epochen, bool ohneSystem) {
+    std::vector<std::string> sat{ohneSystem ? " 1 " : "G01"};
+    for (int n = 2; n <= 12; ++n)
+        sat.push_back((n < 10 ? "G0" : "G") + std::to_string(n));
+    sat.insert(sat.end(), {"R01", "E11", "S20"});
     std::string d =
-        Kopf("     2.11           OBSERVATION DATA    M (MIXED)", "RINEX VERSION / TYPE");
-    d += Kopf("HAND", "MARKER NAME");
-    d += Kopf("  3963751.3718   667027.7711  4935921.3698", "APPROX POSITION XYZ");
-    char zeile[96];
-    std::snprintf(zeile, sizeof zeile, "%6zu", typen.size());
-    std::string t = zeile;
+        Kopf("     2.11           OBSERVATION DATA    M (MIXED)", "RINEX VERSION / TYPE") +
+        Kopf("HAND", "MARKER NAME") +
+        Kopf("  3963751.3718   667027.7711  4935921.3698", "APPROX POSITION XYZ");
+    std::string t = std::to_string(typen.size());
+    t.insert(0, 6 - t.size(), ' ');
     for (std::size_t i = 0; i < typen.size(); ++i) {
         if (i > 0 && i % 9 == 0) {
             d += Kopf(t, "# / TYPES OF OBSERV");
@@ -35,24 +30,27 @@ std::string HandDatei(const std::vector<std::string>& typen,
         }
         t += "    " + typen[i];
     }
-    d += Kopf(t, "# / TYPES OF OBSERV");
-    d += Kopf("", "END OF HEADER");
-    for (const Epochenangabe& e : epochen) {
-        std::snprintf(zeile, sizeof zeile, "%s  %d%3zu", e.zeit, e.kennung, e.satelliten.size());
-        std::string z = zeile;
-        if (e.kennung == 4) { // Kopfangaben im Datenteil
-            d += z + "\n" + Kopf("MITTEN IM DATENTEIL", "COMMENT") + Kopf("NOCH EINE", "COMMENT");
+    d += Kopf(t, "# / TYPES OF OBSERV") + Kopf("", "END OF HEADER");
+    char zeit[64];
+    for (const auto& [sekunden, kennung] : epochen) {
+        std::snprintf(zeit, sizeof zeit, " 23 10 10  8%3d%11.7f  %d%3zu", int(sekunden) / 60,
+                      sekunden - int(sekunden) / 60 * 60, kennung, kennung == 6 ? 1 : sat.size());
+        if (kennung == 4) {
+            d += std::string(zeit, 29) + "  2\n" + Kopf("MITTEN IM DATENTEIL", "COMMENT") +
+                 Kopf("NOCH EINE", "COMMENT");
             continue;
         }
-        for (std::size_t i = 0; i < e.satelliten.size(); ++i) {
+        const std::vector<std::string> hier = kennung == 6 ? std::vector<std::string>{"G02"} : sat;
+        std::string z = zeit;
+        for (std::size_t i = 0; i < hier.size(); ++i) {
             if (i > 0 && i % 12 == 0) {
                 d += z + "\n";
                 z = std::string(32, ' ');
             }
-            z += e.satelliten[i];
+            z += hier[i];
         }
         d += z + "\n";
-        for (std::size_t s = 0; s < e.satelliten.size(); ++s)
+        for (std::size_t s = 0; s < hier.size(); ++s)
             for (std::size_t i = 0; i < typen.size(); i += 5) {
                 for (std::size_t j = i; j < typen.size() && j < i + 5; ++j)
                     d += "  21000000.125 7";
@@ -60,16 +58,6 @@ std::string HandDatei(const std::vector<std::string>& typen,
             }
     }
     return d;
-}
-
-std::vector<std::string> Satelliten(bool ohneSystem) {
-    std::vector<std::string> s{ohneSystem ? " 1" : "G01"};
-    for (int n = 2; n <= 12; ++n)
-        s.push_back((n < 10 ? "G0" : "G") + std::to_string(n));
-    s.insert(s.end(), {"R01", "E11", "S20"});
-    for (std::string& x : s)
-        x.resize(3, ' ');
-    return s;
 }
 
 std::string MitZeilenende(const std::string& text, const std::string& ende) {
@@ -85,21 +73,13 @@ std::string MitZeilenende(const std::string& text, const std::string& ende) {
 class Sonderformen : public Demodaten, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(Sonderformen, BoZaehltNurEchteGemeinsameEpochen) {
-    const std::vector<std::string> zehn{"C1", "L1", "L2", "P1", "P2", "D1", "D2", "S1", "S2", "C5"};
-    const auto sat = Satelliten(false);
-    Schreiben("a.23o", MitZeilenende(HandDatei(zehn, {{" 23 10 10  8  0  0.0000000", 0, sat},
-                                                      {" 23 10 10  8  0 10.0000000", 4, {"x", "y"}},
-                                                      {" 23 10 10  8  0 30.0000000", 0, sat},
-                                                      {" 23 10 10  8  0 30.0000000", 6, {"G02"}},
-                                                      {" 23 10 10  8  1  0.0000000", 1, sat},
-                                                      {" 23 10 10  8  1 30.0000000", 0, sat}}),
-                                     GetParam()));
-    const auto ohne = Satelliten(true);
+    Schreiben("a.23o",
+              MitZeilenende(HandDatei({"C1", "L1", "L2", "P1", "P2", "D1", "D2", "S1", "S2", "C5"},
+                                      {{0, 0}, {10, 4}, {30, 0}, {30, 6}, {60, 1}, {90, 0}}, false),
+                            GetParam()));
     Schreiben("b.23o",
-              MitZeilenende(HandDatei({"C1", "L1"}, {{" 23 10 10  8  0  0.0000000", 0, ohne},
-                                                     {" 23 10 10  8  0 29.9999999", 0, ohne},
-                                                     {" 23 10 10  8  1  0.0000001", 0, ohne},
-                                                     {" 23 10 10  8  2  0.0000000", 0, ohne}}),
+              MitZeilenende(HandDatei({"C1", "L1"},
+                                      {{0, 0}, {29.9999999, 0}, {60.0000001, 0}, {120, 0}}, true),
                             GetParam()));
     const SimErgebnis e = SimAusfuehren(
         Engine() / "bo2", "bo2", {"a.23o", "b.23o", "+FEl.txt", "+FSs.txt", "+FLp.txt"}, Arbeit());

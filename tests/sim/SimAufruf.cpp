@@ -2,12 +2,10 @@
 
 #include "hilfen/TempVerzeichnis.h"
 
-#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <sstream>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 std::filesystem::path SimProgramm() {
@@ -34,22 +32,15 @@ SimErgebnis SimAusfuehren(const std::filesystem::path& programm, const std::stri
         if (a < 0 || f < 0 || dup2(a, 1) < 0 || dup2(f, 2) < 0 ||
             chdir(arbeitsverzeichnis.c_str()) != 0)
             _exit(126);
+        alarm(static_cast<unsigned>(sekunden)); // überdauert exec: ein Hänger endet mit SIGALRM
         execv(programm.c_str(), argv.data());
         _exit(127);
     }
-    SimErgebnis e;
-    const auto frist = std::chrono::steady_clock::now() + std::chrono::seconds(sekunden);
     int status = 0;
-    while (waitpid(kind, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > frist) {
-            kill(kind, SIGKILL);
-            waitpid(kind, &status, 0);
-            e.zeitUeberschritten = true;
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    e.beendet = !e.zeitUeberschritten && WIFEXITED(status);
+    waitpid(kind, &status, 0);
+    SimErgebnis e;
+    e.zeitUeberschritten = WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM;
+    e.beendet = WIFEXITED(status);
     e.rueckgabe = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     e.ausgabe = BytesLesen(aus);
     e.fehlerausgabe = BytesLesen(fehler);
