@@ -1,5 +1,4 @@
-// Ganze Läufe: Jobdatei Byte für Byte, Reihenfolge der Punkte, Aufräumen, zwei Läufe
-// hintereinander.
+// Ganze Läufe: Jobdatei Byte für Byte, Reihenfolge der Punkte, Aufräumen über zwei Läufe.
 #include "Laufumgebung.h"
 
 #include <algorithm>
@@ -24,9 +23,9 @@ std::string BoZeile(const std::string& programm, const std::string& virt, const 
 struct JobdateiFall {
     const char* name;
     const char16_t* version;
-    int bildschirmausgabe;
-    std::string bytes;
-    Fensterstil stil;
+    bool pause;
+    const char* qel;
+    const char* bo;
 };
 
 class JobdateiTest : public Laufumgebung, public ::testing::WithParamInterface<JobdateiFall> {};
@@ -34,43 +33,30 @@ class JobdateiTest : public Laufumgebung, public ::testing::WithParamInterface<J
 TEST_P(JobdateiTest, BeispielpunktByteFuerByte) {
     const JobdateiFall& fall = GetParam();
     form.zustand.Versionskennung = fall.version;
-    form.VexloBildschirmausgabe.SetzeWert(fall.bildschirmausgabe);
+    form.VexloBildschirmausgabe.SetzeWert(fall.pause);
     Datei("igs20.atx", AntexBeispiel());
 
     Berechnen();
 
     ASSERT_EQ(starts.size(), 1u);
-    EXPECT_EQ(starts[0].jobdatei, fall.bytes);
+    EXPECT_EQ(starts[0].jobdatei, QelZeile(fall.qel, "np012830.23o") +
+                                      BoZeile(fall.bo, "virt283.23o", "np012830.23o") +
+                                      (fall.pause ? "pause\r\n" : ""));
     ASSERT_EQ(t.prozesse.starts.size(), 1u);
     EXPECT_EQ(t.prozesse.starts[0].programm, u"Kestrav.bat");
-    EXPECT_EQ(t.prozesse.starts[0].stil, fall.stil);
-    EXPECT_EQ(form.lauf.Jahreskennung, u"23");
-    EXPECT_EQ(form.lauf.Referenzkennungen, u"aaaa,bbbb");
-    EXPECT_EQ(form.lauf.Dateistamm, u"np012830");
-    EXPECT_EQ(form.lauf.Tageskennung, u"283*");
+    EXPECT_EQ(t.prozesse.starts[0].stil,
+              fall.pause ? Fensterstil::NormalMitFokus : Fensterstil::MinimiertOhneFokus);
     ErwarteMeldungenZuerst({UeberschreibenFrage()});
     ErwarteRuhezustand();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     VersionUndPause, JobdateiTest,
-    ::testing::Values(JobdateiFall{"Version2MitPause", u"2", 1,
-                                   QelZeile("qel2", "np012830.23o") +
-                                       BoZeile("bo2", "virt283.23o", "np012830.23o") + "pause\r\n",
-                                   Fensterstil::NormalMitFokus},
-                      JobdateiFall{"Version2", u"2", 0,
-                                   QelZeile("qel2", "np012830.23o") +
-                                       BoZeile("bo2", "virt283.23o", "np012830.23o"),
-                                   Fensterstil::MinimiertOhneFokus},
-                      JobdateiFall{"Version1MitPause", u"1", 1,
-                                   QelZeile("qel", "np012830.23o") +
-                                       BoZeile("bo1", "virt283.23o", "np012830.23o") + "pause\r\n",
-                                   Fensterstil::NormalMitFokus},
-                      JobdateiFall{"Version1", u"1", 0,
-                                   QelZeile("qel", "np012830.23o") +
-                                       BoZeile("bo1", "virt283.23o", "np012830.23o"),
-                                   Fensterstil::MinimiertOhneFokus}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(JobdateiFall{"Version2MitPause", u"2", true, "qel2", "bo2"},
+                      JobdateiFall{"Version2", u"2", false, "qel2", "bo2"},
+                      JobdateiFall{"Version1MitPause", u"1", true, "qel", "bo1"},
+                      JobdateiFall{"Version1", u"1", false, "qel", "bo1"}),
+    Fallname);
 
 TEST_F(Laufumgebung, PunkteInListenreihenfolgeMitJahrDesErstenPunktes) {
     Neupunkte({u"zz012830.23o", u"aa012830.24o", u"abc.22o"});
@@ -92,47 +78,24 @@ TEST_F(Laufumgebung, PunkteInListenreihenfolgeMitJahrDesErstenPunktes) {
         EXPECT_TRUE(starts[i].zeitgeberAn);
     }
     EXPECT_EQ(form.ProgressBar.Maximum(), 3);
-    EXPECT_EQ(form.lauf.AktuellerNeupunkt, u"abc.22o");
-    EXPECT_EQ(form.lauf.Dateistamm, u"abc");
     ErwarteRuhezustand();
 }
 
-TEST_F(Laufumgebung, AufraeumenNachDenDreizehnMustern) {
-    const std::vector<std::string> bleiben = {
-        "aaaa2830.23o", "bbbb2830.23o", "igs20.atx",     "notiz.txt",  "np012830.23o",
-        "x.ob",         "xvirt.23o",    "ergebnis.mini", "qellog.txt", "kestrav.bak"};
-    const std::vector<std::string> weg = {
-        "a.koord",   "b.CST",       "_ergebnis_283.mini", "_ergebnis_np01_list.txt",
-        "_ergebnis", "virt283.23o", "VIRT283.23O",        "virtuell",
-        "x.prt",     "y.vrt",       "BoJob.bat",          "geoid.bog",
-        "z.bo1",     "q.err",       "p_log.txt",          "p_sol.txt",
-        "p_list.txt"};
-    for (const auto& name : weg)
-        Datei(name, "alt\r\n");
-    Datei("Kestrav.bat", "alter Stapel\r\n");
-    Datei("igs20.atx", AntexBeispiel());
-    for (const auto& name :
-         {"notiz.txt", "x.ob", "xvirt.23o", "ergebnis.mini", "qellog.txt", "kestrav.bak"})
+// Vor jedem Lauf wird nach den dreizehn Mustern aufgeräumt, auch was die Engine hinterließ; der
+// zweite Lauf findet dasselbe vor wie der erste und hängt keinen Schalter doppelt an.
+TEST_F(Laufumgebung, AufraeumenVorJedemLaufUndKeineDoppeltenSchalter) {
+    for (const char* name :
+         {"a.koord", "b.CST", "_ergebnis_283.mini", "_ergebnis_np01_list.txt", "_ergebnis",
+          "virt283.23o", "VIRT283.23O", "virtuell", "x.prt", "y.vrt", "BoJob.bat", "geoid.bog",
+          "z.bo1", "q.err", "p_log.txt", "p_sol.txt", "p_list.txt", "Kestrav.bat"})
+        Datei(name, "weg\r\n");
+    std::vector<std::string> erwartet = {"notiz.txt",     "x.ob",       "xvirt.23o",
+                                         "ergebnis.mini", "xlog.txt", "kestrav.bak"};
+    for (const auto& name : erwartet)
         Datei(name, "bleibt\r\n");
-
-    Berechnen();
-
-    ASSERT_EQ(starts.size(), 1u);
-    std::vector<std::string> erwartet = bleiben;
-    erwartet.push_back("$$$$$.atx");
-    erwartet.push_back("Kestrav.bat");
-    std::sort(erwartet.begin(), erwartet.end());
-    EXPECT_EQ(starts[0].dateien, erwartet);
-    EXPECT_NE(starts[0].jobdatei, "alter Stapel\r\n");
-    ErwarteRuhezustand();
-}
-
-TEST_F(Laufumgebung, ZweiLaeufeOhneDoppelteSchalterUndOhneAlteErgebnisse) {
     Datei("igs20.atx", AntexBeispiel());
-    auto engine = t.prozesse.engine;
-    t.prozesse.engine = [&](const Text& stapel) {
+    t.prozesse.engine = [&, engine = t.prozesse.engine](const Text& stapel) {
         engine(stapel);
-        // Was eine Engine hinterlässt, muss der nächste Lauf vor dem ersten Start entfernen.
         for (const auto& name : {"virt283.23o", "_ergebnis_np012830_list.txt",
                                  "_ergebnis_np012830_sol.txt", "_ergebnis_2830.erg", "x.err"})
             Datei(name, "engine\r\n");
@@ -142,14 +105,16 @@ TEST_F(Laufumgebung, ZweiLaeufeOhneDoppelteSchalterUndOhneAlteErgebnisse) {
     Berechnen();
 
     ASSERT_EQ(starts.size(), 2u);
-    const std::string beispiel =
-        QelZeile("qel2", "np012830.23o") + BoZeile("bo2", "virt283.23o", "np012830.23o");
-    EXPECT_EQ(starts[0].jobdatei, beispiel);
-    EXPECT_EQ(starts[1].jobdatei, beispiel);
-    EXPECT_EQ(starts[1].dateien, starts[0].dateien);
+    for (const char* name :
+         {"$$$$$.atx", "Kestrav.bat", "aaaa2830.23o", "bbbb2830.23o", "igs20.atx", "np012830.23o"})
+        erwartet.push_back(name);
+    std::sort(erwartet.begin(), erwartet.end());
+    EXPECT_EQ(starts[0].dateien, erwartet);
+    EXPECT_EQ(starts[1].dateien, erwartet);
+    EXPECT_EQ(starts[0].jobdatei,
+              QelZeile("qel2", "np012830.23o") + BoZeile("bo2", "virt283.23o", "np012830.23o"));
+    EXPECT_EQ(starts[1].jobdatei, starts[0].jobdatei);
     EXPECT_EQ(starts[1].sammeldatei, starts[0].sammeldatei);
-    const auto texte = t.dialoge.Texte();
-    EXPECT_EQ(std::count(texte.begin(), texte.end(), UeberschreibenFrage().text), 2);
     ErwarteRuhezustand();
 }
 

@@ -44,18 +44,22 @@ protected:
 
     // Das Fenster ist frei: Knöpfe, Menüs, Karte und Rahmen aktiv, "Ende", Balken 0, Zeitgeber aus.
     void ErwarteRuhezustand() const;
-    // Alle gezeigten Meldungen, Text und Titel mit Knöpfen, Symbol und Standardknopf.
-    void ErwarteMeldungen(const std::vector<Meldung>& erwartet) const;
-    // Nur die ersten Meldungen; was die Auswertung am Ende meldet, ist nicht Sache dieser Tests.
-    void ErwarteMeldungenZuerst(const std::vector<Meldung>& erwartet) const;
+    // Nach Abbruch oder Fehler zusätzlich: Wartefenster zu, Parameter ohne Antennenschalter.
+    void ErwarteAbgebrochen() const;
+    // Die gezeigten Meldungen: Text und Titel mit Knöpfen, Symbol und Standardknopf. Mit nurZuerst
+    // nur die ersten; was die Auswertung am Ende meldet, ist nicht Sache dieser Tests.
+    void ErwarteMeldungen(const std::vector<Meldung>& erwartet, bool nurZuerst = false) const;
+    void ErwarteMeldungenZuerst(const std::vector<Meldung>& erwartet) const {
+        ErwarteMeldungen(erwartet, true);
+    }
 
     TestUmgebung t;
     Basisformular& form;
     std::vector<Stapelstart> starts;
 };
 
-// Fälle mit einem Feld "name" erscheinen in Meldungen von GoogleTest unter diesem Namen. Im
-// unbenannten Namensraum, damit die Suche über die Fälle der Testdateien sie findet.
+// Fälle mit einem Feld "name" erscheinen in Meldungen und Testnamen von GoogleTest unter diesem
+// Namen. Im unbenannten Namensraum, damit die Suche über die Fälle der Testdateien sie findet.
 namespace {
 template <typename Fall>
 requires requires(Fall f) {
@@ -64,6 +68,7 @@ requires requires(Fall f) {
 void PrintTo(const Fall& fall, std::ostream* aus) {
     *aus << fall.name;
 }
+const auto Fallname = [](const auto& info) { return std::string(info.param.name); };
 } // namespace
 
 // Die Fragen und die Abbruchmeldung, wie sie erscheinen.

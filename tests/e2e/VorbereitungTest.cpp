@@ -50,43 +50,19 @@ TEST_P(AblehnungTest, FensterFreiUndNichtsGeloescht) {
     ErwarteRuhezustand();
 }
 
+const Antwort J = Antwort::Ja, N = Antwort::Nein;
+const Meldung U = UeberschreibenFrage(), K = OhneKorrekturFrage(), A = OhneAntexdatenFrage();
+
 INSTANTIATE_TEST_SUITE_P(
     Faelle, AblehnungTest,
-    ::testing::Values(
-        AblehnungFall{
-            "NeinZumUeberschreiben", 1, true, u"2", {Antwort::Nein}, {UeberschreibenFrage()}},
-        AblehnungFall{"NeinOhneKorrektur",
-                      0,
-                      true,
-                      u"2",
-                      {Antwort::Ja, Antwort::Nein},
-                      {UeberschreibenFrage(), OhneKorrekturFrage()}},
-        // Ohne Antwort gilt der Standardknopf, und der ist hier "Nein".
-        AblehnungFall{"StandardknopfOhneKorrektur",
-                      0,
-                      true,
-                      u"2",
-                      {},
-                      {UeberschreibenFrage(), OhneKorrekturFrage()}},
-        AblehnungFall{"NeinOhneAntexdaten",
-                      1,
-                      false,
-                      u"2",
-                      {Antwort::Ja, Antwort::Nein},
-                      {UeberschreibenFrage(), OhneAntexdatenFrage()}},
-        AblehnungFall{"Version15",
-                      1,
-                      true,
-                      u"1.5",
-                      {Antwort::Ja},
-                      {UeberschreibenFrage(), VersionMeldung(u"1.5")}},
-        AblehnungFall{"VersionLeer",
-                      0,
-                      true,
-                      u"",
-                      {Antwort::Ja},
-                      {UeberschreibenFrage(), VersionMeldung(u"")}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(AblehnungFall{"NeinZumUeberschreiben", 1, true, u"2", {N}, {U}},
+                      AblehnungFall{"NeinOhneKorrektur", 0, true, u"2", {J, N}, {U, K}},
+                      // Ohne Antwort gilt der Standardknopf, und der ist hier "Nein".
+                      AblehnungFall{"StandardknopfOhneKorrektur", 0, true, u"2", {}, {U, K}},
+                      AblehnungFall{"NeinOhneAntexdaten", 1, false, u"2", {J, N}, {U, A}},
+                      AblehnungFall{"Version15", 1, true, u"1.5", {J}, {U, VersionMeldung(u"1.5")}},
+                      AblehnungFall{"VersionLeer", 0, true, u"", {J}, {U, VersionMeldung(u"")}}),
+    Fallname);
 
 TEST_F(Laufumgebung, NichtUnterstuetzteVersionKopiertKeineAntexDatei) {
     BytesSchreiben(t.programm / "antex.atx", AntexBeispiel());
@@ -104,11 +80,11 @@ TEST_F(Laufumgebung, JaOhneKorrekturEntferntNurDieAntennenschalter) {
     form.QelWeitereParameter.SetzeText(u"-e10 -A +A$$$$$.atx");
     form.BoWeitereParameter.SetzeText(AusUtf8(BoStandard) + u" +ACF$$$$$.atx");
     Datei("igs20.atx", AntexBeispiel());
-    t.dialoge.antworten = {Antwort::Ja, Antwort::Ja};
+    t.dialoge.antworten = {J, J};
 
     Berechnen();
 
-    ErwarteMeldungenZuerst({UeberschreibenFrage(), OhneKorrekturFrage()});
+    ErwarteMeldungenZuerst({U, K});
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].jobdatei.substr(0, starts[0].jobdatei.find("\r\n")),
               "c:\\programme\\vexlo\\qel2 np012830.23o aaaa,bbbb +PRO -e10 -A");
@@ -120,11 +96,11 @@ TEST_F(Laufumgebung, JaOhneKorrekturEntferntNurDieAntennenschalter) {
 
 TEST_F(Laufumgebung, JaOhneAntexdatenSchaltetDieKorrekturAb) {
     form.QelWeitereParameter.SetzeText(u"-e10 +A$$$$$.atx +A$$$$$.atx");
-    t.dialoge.antworten = {Antwort::Ja, Antwort::Ja};
+    t.dialoge.antworten = {J, J};
 
     Berechnen();
 
-    ErwarteMeldungenZuerst({UeberschreibenFrage(), OhneAntexdatenFrage()});
+    ErwarteMeldungenZuerst({U, A});
     EXPECT_EQ(form.QelKorrAntenne.Wert(), 0);
     EXPECT_EQ(Text(form.QelWeitereParameter.Wert()).find(u"+A$$$$$.atx"), Text::npos);
     ASSERT_EQ(starts.size(), 1u);

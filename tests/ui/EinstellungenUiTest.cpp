@@ -8,9 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -60,7 +58,6 @@ public:
         Widget<QTabWidget>("RegisterkarteKestrav")->setCurrentIndex(index);
         QApplication::processEvents();
     }
-    std::string IniBytes() { return BytesLesen(env.programm / "kestrav.ini"); }
 
     TestUmgebung env;
     Basisformular& form = env.Formular();
@@ -78,23 +75,21 @@ TEST(EinstellungenImFenster, BeendenMitJaSchreibtDieDateiUndDerNaechsteStartZeig
         ASSERT_TRUE(p.env.dialoge.protokoll.empty());
         p.Reiter(1);
         p.Eintippen("VexloVersion", "1");
-        p.Klicken("QelGLONASS");
-        p.Klicken("QelSBAS");
-        p.Klicken("QelKorrAntenne");
-        p.Klicken("QelHöheEllips");
+        for (const char* name : {"QelGLONASS", "QelSBAS", "QelKorrAntenne", "QelHöheEllips"})
+            p.Klicken(name);
         p.Reiter(2);
         p.Eintippen("PDOP", "4");
         p.Eintippen("Satellitenanzahl", "7");
         p.Eintippen("LösungsQu", "fixed");
-        p.Klicken("VexloBildschirmausgabe");
-        p.Klicken("FehlerAnzeigen");
+        for (const char* name : {"VexloBildschirmausgabe", "FehlerAnzeigen"})
+            p.Klicken(name);
         EXPECT_EQ(p.Widget<QLineEdit>("QelWeitereParameter")->text(), "-e10 -SVR -SVS -A");
         EXPECT_EQ(p.fenster->windowTitle(), QString::fromUtf8("Kestrav für Qel1/Bo1 V5.0(2)"));
 
         p.env.dialoge.antworten = {Antwort::Ja};
         p.Widget<QAction>("EndeMenü")->trigger();
         EXPECT_EQ(p.env.programmdienst.beendet, 1);
-        gespeichert = p.IniBytes();
+        gespeichert = BytesLesen(p.env.programm / "kestrav.ini");
     }
     EXPECT_EQ(gespeichert, "VexloVersion = 1\r\n"
                            "ANTEX-Antennkorrektur = 0\r\n"
@@ -117,21 +112,16 @@ TEST(EinstellungenImFenster, BeendenMitJaSchreibtDieDateiUndDerNaechsteStartZeig
     Programmstart p(gespeichert);
     EXPECT_TRUE(p.env.dialoge.protokoll.empty());
     EXPECT_EQ(p.fenster->windowTitle(), QString::fromUtf8("Kestrav für Qel1/Bo1 V5.0(2)"));
-    EXPECT_EQ(p.Widget<QLineEdit>("VexloVersion")->text(), "1");
-    EXPECT_FALSE(p.Widget<QCheckBox>("QelGPS")->isChecked());
-    EXPECT_TRUE(p.Widget<QCheckBox>("QelGLONASS")->isChecked());
-    EXPECT_TRUE(p.Widget<QCheckBox>("QelSBAS")->isChecked());
-    EXPECT_FALSE(p.Widget<QCheckBox>("QelGalileo")->isChecked());
-    EXPECT_FALSE(p.Widget<QCheckBox>("QelKorrAntenne")->isChecked());
-    EXPECT_TRUE(p.Widget<QRadioButton>("QelHöheEllips")->isChecked());
-    EXPECT_FALSE(p.Widget<QRadioButton>("QelHöheDhhn")->isChecked());
-    EXPECT_EQ(p.Widget<QLineEdit>("QelWeitereParameter")->text(), "-e10 -SVR -SVS -A");
-    EXPECT_EQ(p.Widget<QLineEdit>("BoWeitereParameter")->text(), QString::fromStdString(BoOhneSb));
-    EXPECT_EQ(p.Widget<QLineEdit>("PDOP")->text(), "4");
-    EXPECT_EQ(p.Widget<QLineEdit>("Satellitenanzahl")->text(), "7");
-    EXPECT_EQ(p.Widget<QLineEdit>("LösungsQu")->text(), "fixed");
-    EXPECT_TRUE(p.Widget<QCheckBox>("VexloBildschirmausgabe")->isChecked());
-    EXPECT_FALSE(p.Widget<QCheckBox>("FehlerAnzeigen")->isChecked());
+    auto text = [&](const char* name) { return p.Widget<QLineEdit>(name)->text().toStdString(); };
+    EXPECT_EQ(text("VexloVersion"), "1");
+    EXPECT_EQ(text("QelWeitereParameter"), "-e10 -SVR -SVS -A");
+    EXPECT_EQ(text("BoWeitereParameter"), BoOhneSb);
+    EXPECT_EQ(text("PDOP") + text("Satellitenanzahl") + text("LösungsQu"), "47fixed");
+    for (const char* an : {"QelGLONASS", "QelSBAS", "QelHöheEllips", "VexloBildschirmausgabe"})
+        EXPECT_TRUE(p.Widget<QAbstractButton>(an)->isChecked()) << an;
+    for (const char* aus :
+         {"QelGPS", "QelGalileo", "QelKorrAntenne", "QelHöheDhhn", "FehlerAnzeigen"})
+        EXPECT_FALSE(p.Widget<QAbstractButton>(aus)->isChecked()) << aus;
 }
 
 } // namespace
