@@ -128,6 +128,10 @@ struct HilfeFall {
     bool meldung = false;
 };
 
+void PrintTo(const HilfeFall& f, std::ostream* os) {
+    *os << f.menue << ' ' << NachUtf8(f.wert);
+}
+
 class HilfeTest : public Fenstertest, public ::testing::WithParamInterface<HilfeFall> {};
 
 TEST_P(HilfeTest, StartetDenBetrachterMitDerAdresse) {
@@ -187,6 +191,10 @@ struct GroessenFall {
     int w, h;
     std::optional<Fenstergroesse> erwartet;
 };
+
+void PrintTo(const GroessenFall& f, std::ostream* os) {
+    *os << NachUtf8(f.systembreite) << ' ' << f.w << 'x' << f.h;
+}
 
 class FenstergroesseTest : public ::testing::TestWithParam<GroessenFall> {};
 

@@ -51,6 +51,8 @@ struct Textfall {
     bool tooltip;
 };
 
+void PrintTo(const Textfall& f, std::ostream* os) { *os << f.name; }
+
 class TexteTest : public Fenstertest, public ::testing::WithParamInterface<Textfall> {};
 
 TEST_P(TexteTest, StehenGenauSoDa) {
