@@ -51,7 +51,9 @@ struct Textfall {
     bool tooltip;
 };
 
-void PrintTo(const Textfall& f, std::ostream* os) { *os << f.name; }
+void PrintTo(const Textfall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class TexteTest : public Fenstertest, public ::testing::WithParamInterface<Textfall> {};
 
