@@ -1,7 +1,11 @@
-// Der Demotag durch Qel und Bo, wie Kestravs Jobdatei sie aufruft. Die Koordinaten rechnet der
-// Stapeltest über den ganzen Lauf gegen PROJ nach; hier zählen Dateiformat, Schalter und Namen.
+// Der Demotag durch Qel und Bo, wie Kestravs Jobdatei sie aufruft: Koordinaten gegen PROJ,
+// Dateiformat, Schalter und Aufrufnamen.
 #include "Demodaten.h"
 
+#include <proj.h>
+
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 
 namespace fs = std::filesystem;
@@ -12,11 +16,46 @@ double Zahl(const std::string& text) {
     return std::strtod(text.c_str(), nullptr);
 }
 
+struct Sollwerte {
+    double rechtswert, hochwert, hoehe, normalhoehe;
+};
+
+// Unabhängig vom Simulator über die EPSG-Codes und die Datenbank von PROJ gerechnet.
+Sollwerte MitProj(const std::array<double, 3>& x) {
+    PJ_CONTEXT* k = proj_context_create();
+    PJ* utm = proj_create_crs_to_crs(k, "EPSG:4978", "EPSG:25832", nullptr);
+    PJ* geo = proj_create_crs_to_crs(k, "EPSG:4978", "EPSG:4979", nullptr);
+    PJ* nhn = proj_create_crs_to_crs(k, "EPSG:4979", "EPSG:4326+5773", nullptr);
+    EXPECT_TRUE(utm && geo && nhn);
+    const PJ_COORD u = proj_trans(utm, PJ_FWD, proj_coord(x[0], x[1], x[2], 0));
+    const PJ_COORD g = proj_trans(geo, PJ_FWD, proj_coord(x[0], x[1], x[2], 0));
+    const PJ_COORD h = proj_trans(nhn, PJ_FWD, g);
+    for (PJ* p : {utm, geo, nhn})
+        proj_destroy(p);
+    proj_context_destroy(k);
+    return {32'000'000.0 + u.xyz.x, u.xyz.y, u.xyz.z, h.xyz.z};
+}
+
+// APPROX POSITION XYZ des RINEX-Kopfs: der wahre Ort des Demopunkts.
+std::array<double, 3> Naeherung(const std::string& rinex) {
+    std::array<double, 3> x{0, 0, 0};
+    const std::size_t stelle = rinex.find("APPROX POSITION XYZ");
+    if (stelle != std::string::npos && stelle >= 60)
+        std::sscanf(rinex.c_str() + stelle - 60, "%lf %lf %lf", &x[0], &x[1], &x[2]);
+    return x;
+}
+
+// Die fünf Tests von Kestrav mit den Vorgabegrenzwerten; Ergebnis: Zahl der Warnungen.
+int Warnungen(const std::vector<std::string>& s) {
+    return (s[4] != "high") + (Zahl(s[6]) < 90) + (Zahl(s[7]) < 5) + (Zahl(s[8]) < 5) +
+           (Zahl(s[9]) > 6);
+}
+
 class Demotag : public Demodaten {
 protected:
     // Spalten der einzigen Ergebniszeile nach dem Kopf.
-    std::vector<std::string> Ergebnis() {
-        const auto liste = CrLfZeilen(Datei("_ergebnis_np012830_list.txt"));
+    std::vector<std::string> Ergebnis(const std::string& stamm = "np012830") {
+        const auto liste = CrLfZeilen(Datei("_ergebnis_" + stamm + "_list.txt"));
         EXPECT_EQ(liste.size(), 2u);
         auto s = Spalten(liste.size() == 2 ? liste[1] : "");
         EXPECT_EQ(s.size(), 10u);
@@ -26,6 +65,38 @@ protected:
 };
 
 } // namespace
+
+// Sauberer Punkt, kurze Sitzung mit Warnungen, Punkt ohne gleichzeitige Beobachtungen.
+TEST_F(Demotag, KoordinatenWieProjUndDieDreiFaelle) {
+    for (const std::string stamm : {"np012830", "np022830"}) {
+        SCOPED_TRACE(stamm);
+        PunktRechnen(stamm + ".23o");
+        const auto s = Ergebnis(stamm);
+        const Sollwerte soll = MitProj(Naeherung(Datei(stamm + ".23o")));
+        EXPECT_NEAR(Zahl(s[1]), soll.rechtswert, 0.01);
+        EXPECT_NEAR(Zahl(s[2]), soll.hochwert, 0.01);
+        EXPECT_NEAR(Zahl(s[3]), soll.hoehe, 0.01);
+        const std::string loesung = Datei("_ergebnis_" + stamm + "_sol.txt");
+        const std::size_t nhn = loesung.find("\r\nNHN-H\xF6he [m]: ");
+        ASSERT_NE(nhn, std::string::npos);
+        EXPECT_NEAR(Zahl(loesung.substr(nhn + 16)), soll.normalhoehe, 0.01);
+        if (stamm == "np012830") {
+            EXPECT_EQ(s[0], "NP01");
+            EXPECT_NEAR(Zahl(s[3]), 245.312, 0.01); // Höhe der Demodaten selbst
+            EXPECT_EQ(Warnungen(s), 0);
+        } else {
+            EXPECT_LT(Zahl(s[7]), 5.0);
+            EXPECT_GE(Warnungen(s), 4);
+        }
+    }
+    fs::remove(Arbeit() / "virt283.23o");
+    PunktRechnen("np032830.23o");
+    EXPECT_NE(Datei("qel.err").find("VEXLO-error: no simultaneous observations"),
+              std::string::npos);
+    EXPECT_FALSE(Gibt("virt283.23o"));
+    EXPECT_FALSE(Gibt("_ergebnis_np032830_list.txt"));
+    EXPECT_TRUE(Gibt("bo.err"));
+}
 
 TEST_F(Demotag, FormateAufrufnamenUndSchalter) {
     PunktRechnen("np012830.23o");
