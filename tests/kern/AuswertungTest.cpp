@@ -25,7 +25,6 @@ TEST(Ergebniszeile, MarkenUndWarnungen) {
         int warnungen;
     };
     const Fall faelle[] = {
-        {u"np01  32500.1 56000.2 101.5 high 1 95 12 7.5 1.8", standard, u"", 0},
         // Qualität und Ambiguities verfehlt; die Groß-/Kleinschreibung des Qualitätsworts zählt.
         {u"np01 1 2 3 mittel 1 88 12 7.5 1.8", standard, u" * *", 2},
         {u"np01 1 2 3 High 1 95 12 7.5 1.8", standard, u" *", 1},
