@@ -47,44 +47,35 @@ protected:
     Basisformular& form = t.Formular();
 };
 
-// bytes == nullptr: keine Datei.
-TEST_F(EinstellungenTest, LeseSchlüsselNimmtDieErsteZeileMitGenauDiesemSchlüssel) {
-    struct Fall {
-        const char* bytes;
-        const char16_t* schlüssel;
-        const char16_t* wert;
-    };
-    for (const Fall& f :
-         {Fall{"   PDOP   =   3   \r\n", u"PDOP", u"3"}, Fall{"pdop = 3\r\n", u"PDOP", u""},
-          Fall{"; PDOP-Grenze\r\nPDOP = 3\r\nPDOP = 4\r\n", u"PDOP", u"3"},
-          Fall{"PDOP = 3 = 4\r\n", u"PDOP", u"3"},
-          Fall{"H\xF6hensystem = 2\r\n", u"Höhensystem", u"2"}, Fall{nullptr, u"PDOP", u""}}) {
-        std::filesystem::remove(IniPfad());
-        if (f.bytes)
-            Schreiben(f.bytes);
-        EXPECT_EQ(LeseSchlüssel(t.umgebung->datei, Ini, f.schlüssel, u"="), f.wert)
-            << (f.bytes ? f.bytes : "ohne Datei");
-    }
-}
-
-TEST_F(EinstellungenTest, ErsetzeSchlüsselSchreibtJedeZeileMitDemSchlüsselNeu) {
+// Lesen nimmt die erste Zeile mit genau diesem Schlüssel; Ersetzen schreibt jede Zeile neu, die ihn
+// irgendwo enthält, ohne Rücksicht auf Groß-/Kleinschreibung. vorher == nullptr: keine Datei.
+TEST_F(EinstellungenTest, SchlüsselLesenUndErsetzen) {
     struct Fall {
         const char* vorher;
         const char16_t* schlüssel;
+        const char16_t* gelesen;
         const char* nachher;
     };
-    for (const Fall& f : {Fall{"pdop=3\r\n", u"PDOP", "PDOP = 5\r\n"},
-                          Fall{"; Grenze f\xFCr PDOP\r\nx\r\nPDOP = 3\r\n", u"PDOP",
-                               "PDOP = 5\r\nx\r\nPDOP = 5\r\n"},
-                          Fall{"A = 1\r\n\r\nB = 2", u"PDOP", "A = 1\r\n\r\nB = 2\r\n"},
-                          Fall{"A = 1\r\nPDOP = 2", u"PDOP", "A = 1\r\nPDOP = 5\r\n"},
-                          Fall{"", u"PDOP", "\r\n"}, Fall{nullptr, u"PDOP", "\r\n"},
-                          Fall{"H\xD6HENSYSTEM=1\r\n", u"Höhensystem", "H\xF6hensystem = 5\r\n"}}) {
+    const Fall faelle[] = {
+        {"   PDOP   =   3   \r\n", u"PDOP", u"3", "PDOP = 5\r\n"},
+        {"pdop=3\r\n", u"PDOP", u"", "PDOP = 5\r\n"},
+        {"; Grenze f\xFCr PDOP\r\nx\r\nPDOP = 3\r\nPDOP = 4\r\n", u"PDOP", u"3",
+         "PDOP = 5\r\nx\r\nPDOP = 5\r\nPDOP = 5\r\n"},
+        {"A = 1\r\nPDOP = 3 = 4", u"PDOP", u"3", "A = 1\r\nPDOP = 5\r\n"},
+        {"A = 1\r\n\r\nB = 2", u"PDOP", u"", "A = 1\r\n\r\nB = 2\r\n"},
+        {"", u"PDOP", u"", "\r\n"},
+        {nullptr, u"PDOP", u"", "\r\n"},
+        {"H\xF6hensystem = 2\r\n", u"Höhensystem", u"2", "H\xF6hensystem = 5\r\n"},
+        {"H\xD6HENSYSTEM=1\r\n", u"Höhensystem", u"", "H\xF6hensystem = 5\r\n"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.vorher ? f.vorher : "ohne Datei");
         std::filesystem::remove(IniPfad());
         if (f.vorher)
             Schreiben(f.vorher);
+        EXPECT_EQ(LeseSchlüssel(t.umgebung->datei, Ini, f.schlüssel, u"="), f.gelesen);
         ErsetzeSchlüssel(t.umgebung->datei, Ini, f.schlüssel, u"=", u"5");
-        EXPECT_EQ(Bytes(), f.nachher) << (f.vorher ? f.vorher : "ohne Datei");
+        EXPECT_EQ(Bytes(), f.nachher);
     }
 }
 

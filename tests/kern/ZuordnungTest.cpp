@@ -11,26 +11,18 @@ namespace fs = std::filesystem;
 namespace {
 
 using Namen = std::vector<Text>;
-using Dateien = std::vector<std::pair<std::string, std::string>>;
 
 const std::string Sapos = RinexMitObserver("SAPOS", "LGLN");
 const std::string Mueller = RinexMitObserver("MUELLER", "VERMESSUNGSBUERO");
 const Text Warnung = u"Es sind nur maximal 5 Referenzstationen zulässig!";
 
-// Legt die Dateien an, macht das Arbeitsverzeichnis aktuell und liest es ein.
-void Einlesen(TestUmgebung& u, const Dateien& dateien) {
-    for (const auto& [name, inhalt] : dateien)
-        u.Arbeitsdatei(name, inhalt);
+// Legt a0001230.12o, b0001230.12o, ... mit den Inhalten an, macht das Arbeitsverzeichnis aktuell
+// und liest es ein.
+void Einlesen(TestUmgebung& u, const std::vector<std::string>& inhalte) {
+    for (std::size_t i = 0; i < inhalte.size(); ++i)
+        u.Arbeitsdatei(std::string(1, static_cast<char>('a' + i)) + "0001230.12o", inhalte[i]);
     u.InsArbeitsverzeichnis();
     u.Formular().ResetRINEX.Klicken();
-}
-
-// Dateien a0001230.12o, b0001230.12o, ... mit den gegebenen Inhalten.
-Dateien Reihe(const std::vector<std::string>& inhalte) {
-    Dateien d;
-    for (std::size_t i = 0; i < inhalte.size(); ++i)
-        d.push_back({std::string(1, static_cast<char>('a' + i)) + "0001230.12o", inhalte[i]});
-    return d;
 }
 
 void Doppelklick(Listenfeld& liste, int index) {
@@ -55,8 +47,8 @@ TEST_F(Zuordnung, VerschiebtTrefferInIhrerReihenfolge) {
     const std::string ohneObserver =
         RinexZeile("     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE") +
         RinexZeile("SAPOS", "COMMENT");
-    Einlesen(u, Reihe({Sapos, Mueller, RinexMitObserver("MUELLER", "SAPOS-NDS"), ohneObserver,
-                       Sapos, Sapos, Sapos}));
+    Einlesen(u, {Sapos, Mueller, RinexMitObserver("MUELLER", "SAPOS-NDS"), ohneObserver, Sapos,
+                 Sapos, Sapos});
     // Nach dem Einlesen verschwunden bzw. durch einen Ordner ersetzt: unlesbar, keine Referenz.
     fs::remove(u.arbeit / "f0001230.12o");
     fs::remove(u.arbeit / "g0001230.12o");
@@ -98,7 +90,7 @@ TEST(Kopfzeile, EntscheidetUeberReferenz) {
     };
     for (const Fall& f : faelle) {
         TestUmgebung u;
-        Einlesen(u, Reihe({f.inhalt}));
+        Einlesen(u, {f.inhalt});
         u.Formular().IdSearchAutoZuordRefpunkt.SetzeText(f.suchtext);
         u.Formular().AutoZuordnungReferenz.Klicken();
         EXPECT_EQ(u.Formular().Referenzpunkte.Anzahl(), f.referenz ? 1 : 0)
@@ -107,7 +99,7 @@ TEST(Kopfzeile, EntscheidetUeberReferenz) {
 }
 
 TEST_F(Zuordnung, SechsReferenzenWarnenBeiJedemSchritt) {
-    Einlesen(u, Reihe({Sapos, Sapos, Sapos, Sapos, Sapos, Sapos, Mueller, Mueller}));
+    Einlesen(u, {Sapos, Sapos, Sapos, Sapos, Sapos, Sapos, Mueller, Mueller});
     std::vector<Mauszeiger> zeigerBeiWarnung;
     u.dialoge.waehrendOffen = [&](const Meldung&) {
         zeigerBeiWarnung.push_back(u.programmdienst.zeiger.back());
@@ -135,7 +127,7 @@ TEST_F(Zuordnung, SechsReferenzenWarnenBeiJedemSchritt) {
 
 // Unter drei Referenzen schaltet die automatische Auswahl den Knopf nicht ab.
 TEST_F(Zuordnung, AutomatischeAuswahlSchaltetDenKnopfNieAb) {
-    Einlesen(u, Reihe({Sapos, Sapos, Mueller}));
+    Einlesen(u, {Sapos, Sapos, Mueller});
     form.CommandBerechnen.SetzeAktiviert(true);
     form.AutoZuordnungReferenz.Klicken();
     EXPECT_EQ(Anzahlen(form), u"Referenzpunkte: 2|Neupunkte: 1");
@@ -188,7 +180,7 @@ TEST(Zuordnungskosten, NurBisZurObserverZeileGelesen) {
     ZaehlendesDateisystem zaehler(*u.datei);
     u.umgebung = std::make_unique<Umgebung>(
         Umgebung{zaehler, u.prozesse, u.schleife, u.dialoge, u.programmdienst, u.system});
-    Einlesen(u, Reihe({Sapos}));
+    Einlesen(u, {Sapos});
     u.Formular().AutoZuordnungReferenz.Klicken();
     EXPECT_EQ(u.Formular().Referenzpunkte.Anzahl(), 1);
     EXPECT_EQ(zaehler.zeilen[u"a0001230.12o"], 2);
