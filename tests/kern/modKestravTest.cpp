@@ -27,7 +27,6 @@ TEST_F(Routinen, ZeileSuchenGibtDieErsteTrefferzeileSonstDieLetzteUndZeileLesen)
         {"a\r\nSAPOS OBSERVER\r\nSAPOS 2 OBSERVER\r\nEND\r\n", u"OBSERVER", u"SAPOS OBSERVER"},
         {"a\r\nb\r\nohne Zeilenende", u"x", u"ohne Zeilenende"},
         {"", u"x", u""},
-        {"a\nOBSERVER\r\nb", u"OBSERVER", u"a\nOBSERVER"},
         {"eins\rzwei\r", u"", u"eins"},
     };
     for (const auto& [inhalt, such, zeile] : faelle) {
