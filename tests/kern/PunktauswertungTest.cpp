@@ -50,38 +50,33 @@ TEST_F(Punktauswertung, EllipsoidischeHoeheUndQelFehler) {
     ErwarteLaufzeitfehler(58, [&] { PunktAuswerten(form); });
 }
 
-TEST_F(Punktauswertung, KeineGleichzeitigenBeobachtungenFuehrenZumNaechstenPunkt) {
+// Nur fehlende gleichzeitige Beobachtungen führen zum nächsten Punkt, und nur unter 30000
+// Warnungen; sonst kommt der Fehlerbericht mit den Zeilen der Engine, und die Antennenschalter
+// gehen.
+TEST_F(Punktauswertung, FehlerpfadGehtNurOhneGleichzeitigeBeobachtungenWeiter) {
     Punkt(u"np032830.23o", u"np032830");
-    env.Arbeitsdatei("np03.err", "  VEXLO-error: no simultaneous observations  \r\n");
+    env.Arbeitsdatei("np03.err", "  VEXLO-error: no simultaneous observations  \r\n  zweite  \r\n");
     EXPECT_TRUE(Fehlerpfad(form, Laufzeitfehler(58)));
     EXPECT_EQ(form.zustand.Warnungsanzahl, 1);
     EXPECT_TRUE(env.dialoge.protokoll.empty());
 
-    // Ab 30000 Warnungen geht auch dieser Fehler in den Fehlerbericht.
     form.zustand.Warnungsanzahl = 29999;
+    form.QelWeitereParameter.SetzeText(u"-e10 +A$$$$$.atx +A$$$$$.atx");
+    form.zustand.AntexSammeldatei = u"$$$$$.atx";
     EXPECT_FALSE(Fehlerpfad(form, Laufzeitfehler(58)));
     ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
     EXPECT_EQ(env.dialoge.protokoll[0].meldung.titel, u"Achtung Fehler!");
+    EXPECT_EQ(env.dialoge.protokoll[0].meldung.text,
+              u"Fehlerart: [Datei existiert bereits]!\n\nBitte alle Dateien schließen, "
+              u"Daten bereinigen und die Berechnung neu starten!\n\nVexlo-Fehler:\n"
+              u"VEXLO-error: no simultaneous observations\nzweite");
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10");
 
     // Der Zähler hat sechzehn Bit.
     form.zustand.Warnungsanzahl = 32766;
     WarnungZaehlen(form);
     EXPECT_EQ(form.zustand.Warnungsanzahl, 32767);
     ErwarteLaufzeitfehler(6, [&] { WarnungZaehlen(form); });
-}
-
-TEST_F(Punktauswertung, AndererFehlerWirdMitDenEngineZeilenGemeldet) {
-    env.Arbeitsdatei("a.err", "erste Zeile\r\n  zweite  \r\n");
-    form.QelWeitereParameter.SetzeText(u"-e10 +A$$$$$.atx +A$$$$$.atx");
-    form.zustand.AntexSammeldatei = u"$$$$$.atx";
-
-    EXPECT_FALSE(Fehlerpfad(form, Laufzeitfehler(58)));
-    ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
-    EXPECT_EQ(env.dialoge.protokoll[0].meldung.text,
-              u"Fehlerart: [Datei existiert bereits]!\n\nBitte alle Dateien schließen, "
-              u"Daten bereinigen und die Berechnung neu starten!\n\nVexlo-Fehler:\n"
-              u"erste Zeile\nzweite");
-    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10");
 }
 
 TEST_F(Punktauswertung, AbschlussRaeumtAufUndOeffnetDasProtokoll) {

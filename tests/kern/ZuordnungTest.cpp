@@ -125,21 +125,18 @@ TEST_F(Zuordnung, SechsReferenzenWarnenBeiJedemSchritt) {
     EXPECT_EQ(Anzahlen(form), u"Referenzpunkte: 5|Neupunkte: 2");
 }
 
-// Unter drei Referenzen schaltet die automatische Auswahl den Knopf nicht ab.
-TEST_F(Zuordnung, AutomatischeAuswahlSchaltetDenKnopfNieAb) {
+// Unter drei Referenzen schaltet die automatische Auswahl den Knopf nicht ab; ein Doppelklick ohne
+// Auswahl schaltet ihn ab und ändert sonst nichts, auch mit "lösche Messung".
+TEST_F(Zuordnung, KnopfNachAutomatikUndDoppelklickOhneAuswahl) {
     Einlesen(u, {Sapos, Sapos, Mueller});
     form.CommandBerechnen.SetzeAktiviert(true);
     form.AutoZuordnungReferenz.Klicken();
-    EXPECT_EQ(Anzahlen(form), u"Referenzpunkte: 2|Neupunkte: 1");
     EXPECT_TRUE(form.CommandBerechnen.Aktiviert());
-}
-
-TEST_F(Zuordnung, DoppelklickOhneAuswahlAendertNurDenKnopf) {
     form.chkDelRINEX.SetzeWert(1);
-    form.CommandBerechnen.SetzeAktiviert(true);
+    form.Neupunkte.SetzeAuswahl(-1);
     form.Neupunkte.beiDoppelklick();
     EXPECT_FALSE(form.CommandBerechnen.Aktiviert());
-    EXPECT_EQ(Anzahlen(form), u"Referenzpunkte|Neupunkte");
+    EXPECT_EQ(Anzahlen(form), u"Referenzpunkte: 2|Neupunkte: 1");
 }
 
 TEST_F(Zuordnung, NameSchonInDerAnderenListeWirdNurGewaehlt) {
