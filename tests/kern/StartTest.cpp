@@ -146,15 +146,11 @@ public:
 };
 
 TEST(Start, EinScheiternderSchrittHaeltDieFolgendenNichtAuf) {
+    TestUmgebung t;
     VerweigerndesDateisystem datei;
     VerweigerndesProgramm programm;
-    AttrappeSchleife schleife;
-    AttrappeProzesse prozesse{schleife};
-    AttrappeDialoge dialoge;
-    AttrappeSysteminfo system;
-    system.programmpfad = u"/opt/kestrav";
-    system.befehlszeile = u"\"d:\\daten\\tag1\\mess1.24o\"";
-    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
+    t.system.befehlszeile = u"\"d:\\daten\\tag1\\mess1.24o\"";
+    Umgebung umgebung{datei, t.prozesse, t.schleife, t.dialoge, programm, t.system};
     Basisformular form(umgebung);
     form.zustand.Versionskennung = u"2";
     form.zustand.Höhensystem = u"1";
@@ -166,7 +162,7 @@ TEST(Start, EinScheiternderSchrittHaeltDieFolgendenNichtAuf) {
     EXPECT_EQ(form.zustand.Programmverzeichnis, Text());
     EXPECT_EQ(form.zustand.IniDatei, Text(u"kestrav.ini"));
     // Die Engine gilt als fehlend; die Geoidsuche scheitert selbst und wird übergangen.
-    EXPECT_EQ(dialoge.Texte(), std::vector<Text>{EngineText});
+    EXPECT_EQ(t.dialoge.Texte(), std::vector<Text>{EngineText});
     EXPECT_EQ(form.fenster.Caption(), Text(u"Kestrav für Qel2/Bo2 V5.0(2)"));
     EXPECT_EQ(form.zustand.Startargument, Text(u"d:\\daten\\tag1\\mess1.24o"));
     EXPECT_EQ(form.RegisterkarteKestrav.GewaehlterReiter(), 0);
