@@ -20,23 +20,22 @@ protected:
 
 } // namespace
 
-TEST_F(Arbeitsverzeichnis, DialogWirdWieEntworfenVorbereitet) {
-    form.zustand.Startargument = u"c:\\daten\\tag1\\abcd1230.12o";
-    form.AuswahlArbeitsverzeichnis.Klicken();
-    ASSERT_EQ(u.dialoge.dateiprotokoll.size(), 1u);
-    const Dateiauswahl& a = u.dialoge.dateiprotokoll[0];
-    EXPECT_EQ(a.titel, u"Auswahl Arbeitsverzeichnis mittels Markierung RINEX-Datei");
-    EXPECT_EQ(a.filter, u"RINEX-Datei (*.??o)|*.??o|");
-    EXPECT_EQ(fs::path(NachUtf8(a.startverzeichnis)), u.arbeit / "abcd1230.12o");
-}
-
+// Der Dialog beginnt beim Startargument; die Wahl setzt das Verzeichnis klein geschrieben und liest
+// es neu ein.
 TEST_F(Arbeitsverzeichnis, WahlSetztVerzeichnisUndLiestEin) {
     const fs::path ordner = u.laufwerkC / "Projekte" / "Tag2";
     BytesSchreiben(ordner / "abcd1230.12O", "");
     form.Referenzpunkte.Hinzufuegen(u"alt10000.12o");
     form.CommandBerechnen.SetzeAktiviert(true);
+    form.zustand.Startargument = u"c:\\daten\\tag1\\abcd1230.12o";
 
     Waehlen(ordner / "abcd1230.12O");
+
+    ASSERT_EQ(u.dialoge.dateiprotokoll.size(), 1u);
+    const Dateiauswahl& a = u.dialoge.dateiprotokoll[0];
+    EXPECT_EQ(a.titel, u"Auswahl Arbeitsverzeichnis mittels Markierung RINEX-Datei");
+    EXPECT_EQ(a.filter, u"RINEX-Datei (*.??o)|*.??o|");
+    EXPECT_EQ(fs::path(NachUtf8(a.startverzeichnis)), u.arbeit / "abcd1230.12o");
 
     EXPECT_EQ(form.zustand.Arbeitsverzeichnis, u"c:\\projekte\\tag2\\");
     EXPECT_EQ(Klein(u.datei->AktuellesVerzeichnis()), u"c:\\projekte\\tag2");
