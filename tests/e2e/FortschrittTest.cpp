@@ -3,6 +3,7 @@
 
 #include "platform/Laufzeitfehler.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -11,89 +12,86 @@ class Fortschritt : public Laufumgebung {
 protected:
     Fortschritt() {
         Datei("igs20.atx", AntexBeispiel());
-        form.bitteWarten.fenster.Beobachten([this] {
-            const Text& titel = form.bitteWarten.fenster.Caption();
-            if (fensterTitel.empty() || fensterTitel.rbegin()->second != titel)
-                fensterTitel[t.schleife.JetztMs()] = titel;
-        });
-        form.bitteWarten.BerechnePunkt.Beobachten([this] {
-            const Text& zeile = form.bitteWarten.BerechnePunkt.Caption();
-            if (punktzeilen.empty() || punktzeilen.back() != zeile)
-                punktzeilen.push_back(zeile);
-        });
+        Neupunkte({u"np012830.23o", u"np022830.23o", u"np032830.23o"});
     }
-    // Beim Abbruch wie ein Klick auf "Abbruch": Balken auf 0, dann der Abbruch selbst.
-    void AbbrechenBei(long long ms) {
-        t.schleife.Planen(ms, [this] {
-            form.ProgressBar.SetzeWert(0);
-            LaufAbbrechen(form);
-        });
-    }
-
-    std::map<long long, Text> fensterTitel; // jeder neue Titel mit seiner virtuellen Zeit
-    std::vector<Text> punktzeilen;
 };
 
 TEST_F(Fortschritt, BerechnungszeitUndPunktzeileJePunkt) {
     Neupunkte({u"aa012830.23o", u"np_12830.23o"});
     t.prozesse.laufzeitMs = 3726000;
+    std::map<long long, Text> titel; // jeder neue Titel mit seiner virtuellen Zeit
+    std::vector<Text> punktzeilen;
+    form.bitteWarten.fenster.Beobachten([&] {
+        if (titel.empty() || titel.rbegin()->second != form.bitteWarten.fenster.Caption())
+            titel[t.schleife.JetztMs()] = form.bitteWarten.fenster.Caption();
+    });
+    form.bitteWarten.BerechnePunkt.Beobachten([&] {
+        if (punktzeilen.empty() || punktzeilen.back() != form.bitteWarten.BerechnePunkt.Caption())
+            punktzeilen.push_back(form.bitteWarten.BerechnePunkt.Caption());
+    });
 
     Berechnen();
 
-    EXPECT_EQ(fensterTitel.at(1000), u"Berechnungzeit 00:00:00 ...");
-    EXPECT_EQ(fensterTitel.at(2000), u"Berechnungzeit 00:00:01 ...");
-    EXPECT_EQ(fensterTitel.at(3725000), u"Berechnungzeit 01:02:04 ...");
+    EXPECT_EQ(titel.at(1000), u"Berechnungzeit 00:00:00 ...");
+    EXPECT_EQ(titel.at(2000), u"Berechnungzeit 00:00:01 ...");
+    EXPECT_EQ(titel.at(3725000), u"Berechnungzeit 01:02:04 ...");
+    // Jeder Punkt beginnt wieder bei 00:00:00.
+    EXPECT_EQ(
+        std::count_if(titel.begin(), titel.end(),
+                      [](const auto& e) { return e.second == u"Berechnungzeit 00:00:00 ..."; }),
+        2);
     EXPECT_EQ(punktzeilen, (std::vector<Text>{u"rechne 1.Punkt (1/2), MARKER NAME: aa01",
                                               u"rechne 2.Punkt (2/2), MARKER NAME: np1"}));
-    // Jeder Punkt beginnt wieder bei 00:00:00.
-    std::size_t nullen = 0;
-    for (const auto& [ms, titel] : fensterTitel)
-        nullen += titel == u"Berechnungzeit 00:00:00 ...";
-    EXPECT_EQ(nullen, 2u);
     EXPECT_EQ(form.bitteWarten.Label1.Caption(), u"Qel/Bo Berechnung läuft ...");
-    ErwarteRuhezustand();
 }
 
-TEST_F(Fortschritt, AbbruchWaehrendDesWartensEndetDenLaufSofort) {
-    Neupunkte({u"np012830.23o", u"np022830.23o", u"np032830.23o"});
+// Abbruch wie ein Klick auf "Abbruch" (Balken auf 0, dann der Abbruch selbst): beim Sammeln der
+// ANTEX-Dateien vor jedem Start, oder während des Wartens auf den ersten Punkt.
+struct AbbruchFall {
+    const char* name;
+    long long ms;
+    std::size_t starts;
+};
+
+class Abbruch : public Fortschritt, public ::testing::WithParamInterface<AbbruchFall> {};
+
+TEST_P(Abbruch, EndetDenLaufSofortUndRaeumtNichtsMehrAuf) {
     t.prozesse.laufzeitMs = 10000;
     t.prozesse.engine = [this, engine = t.prozesse.engine](const Text& stapel) {
         engine(stapel);
         Datei("_ergebnis_2830.erg", "engine\r\n");
     };
-    AbbrechenBei(2500);
+    Datei("alt.koord", "alt\r\n");
+    t.schleife.Planen(GetParam().ms, [this] {
+        form.ProgressBar.SetzeWert(0);
+        LaufAbbrechen(form);
+    });
 
     Berechnen();
 
     // Die Warteschleife fragt alle 100 ms; der Befehl kehrt danach ohne weitere Schritte zurück.
-    EXPECT_LE(t.schleife.JetztMs(), 2600);
-    EXPECT_EQ(t.prozesse.starts.size(), 1u);
-    ErwarteMeldungen({UeberschreibenFrage(), AbbruchMeldung()});
+    EXPECT_LE(t.schleife.JetztMs(), GetParam().ms + 100);
+    EXPECT_EQ(t.prozesse.starts.size(), GetParam().starts);
+    ErwarteMeldungen({UeberschreibenFrage, AbbruchMeldung});
     EXPECT_FALSE(Vorhanden("Kestrav.bat"));
     EXPECT_FALSE(Vorhanden("_ergebnis_2830.erg"));
+    // Vor dem ersten Start ist noch nicht aufgeräumt.
+    EXPECT_EQ(Vorhanden("alt.koord"), GetParam().starts == 0);
     ErwarteAbgebrochen();
 
     // Die Zeit läuft weiter, ohne dass noch etwas geschieht; ein neuer Lauf beginnt von vorn.
     t.schleife.Vorruecken(20000);
-    EXPECT_EQ(t.prozesse.starts.size(), 1u);
+    EXPECT_EQ(t.prozesse.starts.size(), GetParam().starts);
     Berechnen();
-    EXPECT_EQ(t.prozesse.starts.size(), 4u);
+    EXPECT_EQ(t.prozesse.starts.size(), GetParam().starts + 3);
 }
 
-TEST_F(Fortschritt, AbbruchBeimSammelnStartetNichts) {
-    Datei("alt.koord", "alt\r\n");
-    AbbrechenBei(0);
-
-    Berechnen();
-
-    EXPECT_TRUE(t.prozesse.starts.empty());
-    EXPECT_TRUE(Vorhanden("alt.koord"));
-    ErwarteMeldungen({UeberschreibenFrage(), AbbruchMeldung()});
-    ErwarteAbgebrochen();
-}
+INSTANTIATE_TEST_SUITE_P(Zeitpunkte, Abbruch,
+                         ::testing::Values(AbbruchFall{"BeimSammeln", 0, 0},
+                                           AbbruchFall{"WaehrendDesWartens", 2500, 1}),
+                         Fallname);
 
 TEST_F(Fortschritt, StapelNichtStartbarGehtInDenFehlerpfad) {
-    Neupunkte({u"np012830.23o", u"np022830.23o"});
     t.prozesse.engine = [](const Text&) { throw Laufzeitfehler(53, "Kestrav.bat"); };
 
     Berechnen();
@@ -106,9 +104,8 @@ TEST_F(Fortschritt, StapelNichtStartbarGehtInDenFehlerpfad) {
     ErwarteAbgebrochen();
 }
 
+// Der erste Punkt scheitert mit dem Fehlerbericht der Engine, die anderen rechnen ohne Warnung.
 TEST_F(Fortschritt, NachFehlendenGleichzeitigenBeobachtungenGehtEsWeiter) {
-    Neupunkte({u"np012830.23o", u"np022830.23o", u"np032830.23o"});
-    // Der erste Punkt scheitert mit dem Fehlerbericht der Engine, die anderen rechnen ohne Warnung.
     t.prozesse.engine = [this, engine = t.prozesse.engine](const Text& stapel) {
         engine(stapel);
         if (starts.size() == 1) {

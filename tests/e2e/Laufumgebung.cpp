@@ -15,17 +15,28 @@ std::string AntexBeispiel(const std::string& antenne1, const std::string& antenn
            b60 + "END OF ANTENNA      \r\n";
 }
 
-Laufumgebung::Laufumgebung() : form(t.Formular()) {
+void Laufbereit(TestUmgebung& t, Basisformular& form) {
     form.zustand.VexloVerzeichnis = u"c:\\programme\\vexlo\\";
     form.zustand.Programmverzeichnis = u"c:\\programme\\kestrav\\";
     form.zustand.AntexSammeldatei = u"$$$$$.atx";
     form.zustand.Versionskennung = u"2";
     form.zustand.Arbeitsverzeichnis = u"c:\\daten\\tag1\\";
     t.InsArbeitsverzeichnis();
-    form.Referenzpunkte.Hinzufuegen(u"aaaa2830.23o");
-    form.Referenzpunkte.Hinzufuegen(u"bbbb2830.23o");
     form.Beobachtungstag.SetzeText(u"283*");
     form.CommandBerechnen.SetzeAktiviert(true);
+}
+
+Testlauf::Testlauf(const Huelle& huelle)
+    : dateien(huelle ? huelle(t) : nullptr), umgebung{dateien ? *dateien : *t.datei,
+                                                      t.prozesse,
+                                                      t.schleife,
+                                                      t.dialoge,
+                                                      t.programmdienst,
+                                                      t.system},
+      form(umgebung) {
+    Laufbereit(t, form);
+    form.Referenzpunkte.Hinzufuegen(u"aaaa2830.23o");
+    form.Referenzpunkte.Hinzufuegen(u"bbbb2830.23o");
     Neupunkte({u"np012830.23o"});
 
     t.prozesse.engine = [this](const Text& stapeldatei) {
@@ -34,13 +45,11 @@ Laufumgebung::Laufumgebung() : form(t.Formular()) {
         if (Vorhanden("$$$$$.atx"))
             s.sammeldatei = Inhalt("$$$$$.atx");
         s.dateien = Verzeichnis();
-        s.fortschritt = form.ProgressBar.Wert();
-        s.zeitgeberAn = form.TimerAbbruch.Aktiviert();
         starts.push_back(std::move(s));
     };
 }
 
-std::vector<std::string> Laufumgebung::Verzeichnis() const {
+std::vector<std::string> Testlauf::Verzeichnis() const {
     std::vector<std::string> namen;
     for (const auto& eintrag : fs::directory_iterator(t.arbeit))
         namen.push_back(eintrag.path().filename().string());
@@ -48,7 +57,7 @@ std::vector<std::string> Laufumgebung::Verzeichnis() const {
     return namen;
 }
 
-void Laufumgebung::Neupunkte(std::initializer_list<const char16_t*> namen) {
+void Testlauf::Neupunkte(std::initializer_list<const char16_t*> namen) {
     form.Neupunkte.Leeren();
     for (const char16_t* name : namen) {
         form.Neupunkte.Hinzufuegen(name);
@@ -58,7 +67,7 @@ void Laufumgebung::Neupunkte(std::initializer_list<const char16_t*> namen) {
         Datei(NachUtf8(name), "RINEX\r\n");
 }
 
-void Laufumgebung::ErwarteRuhezustand() const {
+void Testlauf::ErwarteRuhezustand() const {
     EXPECT_EQ(form.EndeFrame.Caption() + form.EndeMenü.Caption(), u"EndeEnde");
     for (const Steuerelement* s : std::initializer_list<const Steuerelement*>{
              &form.CommandBerechnen, &form.cmdBerechnen, &form.KestravHilfeMenü, &form.QelHilfeMenü,
@@ -69,50 +78,26 @@ void Laufumgebung::ErwarteRuhezustand() const {
     EXPECT_FALSE(form.TimerAbbruch.Aktiviert());
 }
 
-void Laufumgebung::ErwarteAbgebrochen() const {
+void Testlauf::ErwarteAbgebrochen() const {
     EXPECT_FALSE(form.bitteWarten.fenster.Angezeigt());
     EXPECT_EQ(form.QelWeitereParameter.Wert(), AusUtf8(QelStandard));
     EXPECT_EQ(form.BoWeitereParameter.Wert(), AusUtf8(BoStandard));
     ErwarteRuhezustand();
 }
 
-void Laufumgebung::ErwarteMeldungen(const std::vector<Meldung>& erwartet, bool nurZuerst) const {
-    const auto& protokoll = t.dialoge.protokoll;
-    if (!nurZuerst) {
-        EXPECT_EQ(protokoll.size(), erwartet.size());
-    }
-    ASSERT_GE(protokoll.size(), erwartet.size());
-    for (std::size_t i = 0; i < erwartet.size(); ++i) {
-        const Meldung& m = protokoll[i].meldung;
-        SCOPED_TRACE(NachUtf8(erwartet[i].text));
-        EXPECT_EQ(NachUtf8(m.text), NachUtf8(erwartet[i].text));
-        EXPECT_EQ(NachUtf8(m.titel), NachUtf8(erwartet[i].titel));
-        EXPECT_EQ(m.knoepfe, erwartet[i].knoepfe);
-        EXPECT_EQ(m.symbol, erwartet[i].symbol);
-        EXPECT_EQ(m.standardknopf, erwartet[i].standardknopf);
-    }
+// Eine Meldung als eine Zeile, damit Abweichungen lesbar erscheinen.
+static std::string Zeile(const Meldung& m) {
+    return NachUtf8(m.titel + u" | " + m.text) + " | " +
+           std::to_string(static_cast<int>(m.knoepfe)) + "," +
+           std::to_string(static_cast<int>(m.symbol)) + "," + std::to_string(m.standardknopf);
 }
 
-Meldung UeberschreibenFrage() {
-    return {u"Alle Ergebnisdateien werden jetzt überschrieben!   ", u"Vexlo Neuberechnung",
-            Knoepfe::JaNein, Symbol::Frage, 1};
-}
-
-Meldung OhneKorrekturFrage() {
-    return {u"Die Korrektur der Antennenphasenzentren wurde nicht ausgelöst!\nBitte beachten Sie, "
-            u"daß bei unterschiedlich genutzten Antenntypen,\nKorrekturen der "
-            u"Antennenphasenzentren angebracht werden müssen!\nBerechnung trotzdem starten ?",
-            u"Vexlo Neuberechnung", Knoepfe::JaNein, Symbol::Frage, 2};
-}
-
-Meldung OhneAntexdatenFrage() {
-    return {u"ANTEX-Antennendaten wurden nicht im Arbeitsverzeichnis vorgefunden.\nEs wird ohne "
-            u"Korrektur der Antennenphasenzentren gerechnet.\nDadurch sind Ungenauigkeiten in der "
-            u"Lage unter 1cm und bis zu einigen cm in der Höhe möglich!\nBerechnung starten?",
-            u"Korrektur Antennenphasenzentren", Knoepfe::JaNein, Symbol::Frage, 2};
-}
-
-Meldung AbbruchMeldung() {
-    return {u"Bitte schließen Sie auch die Vexlo-Berechnungsfenster!   ", u"Kestrav", Knoepfe::OK,
-            Symbol::Information, 1};
+void Testlauf::ErwarteMeldungen(const std::vector<Meldung>& erwartet, bool nurZuerst) const {
+    std::vector<std::string> soll, ist;
+    for (const Meldung& m : erwartet)
+        soll.push_back(Zeile(m));
+    for (const GezeigteMeldung& gezeigt : t.dialoge.protokoll)
+        if (!nurZuerst || ist.size() < soll.size())
+            ist.push_back(Zeile(gezeigt.meldung));
+    EXPECT_EQ(ist, soll);
 }

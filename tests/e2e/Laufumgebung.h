@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,8 +18,6 @@ struct Stapelstart {
     std::string jobdatei;             // Bytes von Kestrav.bat
     std::string sammeldatei;          // Bytes von $$$$$.atx ("" wenn keine)
     std::vector<std::string> dateien; // Arbeitsverzeichnis, sortiert
-    int fortschritt = 0;              // ProgressBar-Wert
-    bool zeitgeberAn = false;
 };
 
 inline const std::string QelStandard = "-e10";
@@ -27,9 +27,15 @@ inline const std::string BoStandard = "-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,B
 std::string AntexBeispiel(const std::string& antenne1 = "ANT1",
                           const std::string& antenne2 = "ANT2");
 
-class Laufumgebung : public ::testing::Test {
-protected:
-    Laufumgebung();
+// Was sonst Dateiauswahl und Einstellungen setzen: Pfade, Version 2, Tag 283*, C:\daten\tag1 als
+// aktuelles Verzeichnis.
+void Laufbereit(TestUmgebung& t, Basisformular& form);
+
+class Testlauf {
+public:
+    // Liefert auf Wunsch ein Test-Dateisystem über dem echten, das der Lauf statt seiner benutzt.
+    using Huelle = std::function<std::unique_ptr<Dateisystem>(TestUmgebung&)>;
+    explicit Testlauf(const Huelle& huelle = nullptr);
 
     // Datei des Arbeitsverzeichnisses byte-genau anlegen bzw. lesen.
     void Datei(const std::string& name, const std::string& bytes) { t.Arbeitsdatei(name, bytes); }
@@ -49,14 +55,15 @@ protected:
     // Die gezeigten Meldungen: Text und Titel mit Knöpfen, Symbol und Standardknopf. Mit nurZuerst
     // nur die ersten; was die Auswertung am Ende meldet, ist nicht Sache dieser Tests.
     void ErwarteMeldungen(const std::vector<Meldung>& erwartet, bool nurZuerst = false) const;
-    void ErwarteMeldungenZuerst(const std::vector<Meldung>& erwartet) const {
-        ErwarteMeldungen(erwartet, true);
-    }
 
     TestUmgebung t;
-    Basisformular& form;
+    std::unique_ptr<Dateisystem> dateien;
+    Umgebung umgebung;
+    Basisformular form;
     std::vector<Stapelstart> starts;
 };
+
+class Laufumgebung : public ::testing::Test, public Testlauf {};
 
 // Fälle mit einem Feld "name" erscheinen in Meldungen und Testnamen von GoogleTest unter diesem
 // Namen. Im unbenannten Namensraum, damit die Suche über die Fälle der Testdateien sie findet.
@@ -72,7 +79,17 @@ const auto Fallname = [](const auto& info) { return std::string(info.param.name)
 } // namespace
 
 // Die Fragen und die Abbruchmeldung, wie sie erscheinen.
-Meldung UeberschreibenFrage();
-Meldung OhneKorrekturFrage();
-Meldung OhneAntexdatenFrage();
-Meldung AbbruchMeldung();
+inline const Meldung UeberschreibenFrage{u"Alle Ergebnisdateien werden jetzt überschrieben!   ",
+                                         u"Vexlo Neuberechnung", Knoepfe::JaNein, Symbol::Frage, 1};
+inline const Meldung OhneKorrekturFrage{
+    u"Die Korrektur der Antennenphasenzentren wurde nicht ausgelöst!\nBitte beachten Sie, daß bei "
+    u"unterschiedlich genutzten Antenntypen,\nKorrekturen der Antennenphasenzentren angebracht "
+    u"werden müssen!\nBerechnung trotzdem starten ?",
+    u"Vexlo Neuberechnung", Knoepfe::JaNein, Symbol::Frage, 2};
+inline const Meldung OhneAntexdatenFrage{
+    u"ANTEX-Antennendaten wurden nicht im Arbeitsverzeichnis vorgefunden.\nEs wird ohne Korrektur "
+    u"der Antennenphasenzentren gerechnet.\nDadurch sind Ungenauigkeiten in der Lage unter 1cm "
+    u"und bis zu einigen cm in der Höhe möglich!\nBerechnung starten?",
+    u"Korrektur Antennenphasenzentren", Knoepfe::JaNein, Symbol::Frage, 2};
+inline const Meldung AbbruchMeldung{u"Bitte schließen Sie auch die Vexlo-Berechnungsfenster!   ",
+                                    u"Kestrav", Knoepfe::OK, Symbol::Information, 1};

@@ -6,8 +6,8 @@ namespace {
 
 struct AblehnungFall {
     const char* name;
-    int korrektur; // Wert von QelKorrAntenne
-    bool antexImArbeitsverzeichnis;
+    int korrektur;     // Wert von QelKorrAntenne
+    const char* antex; // wo eine ANTEX-Datei liegt: "arbeit", "programm" oder nirgends ("")
     const char16_t* version;
     std::vector<Antwort> antworten;
     std::vector<Meldung> meldungen;
@@ -30,9 +30,11 @@ TEST_P(AblehnungTest, FensterFreiUndNichtsGeloescht) {
     // Sammeldatei zählt selbst als ANTEX-Datei, daher nur, wo ohnehin eine liegt.
     for (const auto& name : {"Kestrav.bat", "_ergebnis_283.mini", "virt283.23o"})
         Datei(name, "alt\r\n");
-    if (fall.antexImArbeitsverzeichnis) {
+    if (fall.antex == std::string("arbeit")) {
         Datei("igs20.atx", AntexBeispiel());
         Datei("$$$$$.atx", "alt\r\n");
+    } else if (fall.antex == std::string("programm")) {
+        BytesSchreiben(t.programm / "antex.atx", AntexBeispiel());
     }
     const auto vorher = Verzeichnis();
     t.dialoge.antworten.assign(fall.antworten.begin(), fall.antworten.end());
@@ -51,29 +53,18 @@ TEST_P(AblehnungTest, FensterFreiUndNichtsGeloescht) {
 }
 
 const Antwort J = Antwort::Ja, N = Antwort::Nein;
-const Meldung U = UeberschreibenFrage(), K = OhneKorrekturFrage(), A = OhneAntexdatenFrage();
+const Meldung U = UeberschreibenFrage, K = OhneKorrekturFrage, A = OhneAntexdatenFrage;
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, AblehnungTest,
-    ::testing::Values(AblehnungFall{"NeinZumUeberschreiben", 1, true, u"2", {N}, {U}},
-                      AblehnungFall{"NeinOhneKorrektur", 0, true, u"2", {J, N}, {U, K}},
+    ::testing::Values(AblehnungFall{"NeinZumUeberschreiben", 1, "arbeit", u"2", {N}, {U}},
                       // Ohne Antwort gilt der Standardknopf, und der ist hier "Nein".
-                      AblehnungFall{"StandardknopfOhneKorrektur", 0, true, u"2", {}, {U, K}},
-                      AblehnungFall{"NeinOhneAntexdaten", 1, false, u"2", {J, N}, {U, A}},
-                      AblehnungFall{"Version15", 1, true, u"1.5", {J}, {U, VersionMeldung(u"1.5")}},
-                      AblehnungFall{"VersionLeer", 0, true, u"", {J}, {U, VersionMeldung(u"")}}),
+                      AblehnungFall{"StandardknopfOhneKorrektur", 0, "arbeit", u"2", {}, {U, K}},
+                      AblehnungFall{"NeinOhneAntexdaten", 1, "", u"2", {J, N}, {U, A}},
+                      // Abgelehnt, bevor die mitgelieferte ANTEX-Datei kopiert würde.
+                      AblehnungFall{
+                          "Version15", 1, "programm", u"1.5", {J}, {U, VersionMeldung(u"1.5")}}),
     Fallname);
-
-TEST_F(Laufumgebung, NichtUnterstuetzteVersionKopiertKeineAntexDatei) {
-    BytesSchreiben(t.programm / "antex.atx", AntexBeispiel());
-    form.zustand.Versionskennung = u"1.5";
-
-    Berechnen();
-
-    EXPECT_FALSE(Vorhanden("antex.atx"));
-    EXPECT_FALSE(Vorhanden("$$$$$.atx"));
-    ErwarteRuhezustand();
-}
 
 TEST_F(Laufumgebung, JaOhneKorrekturEntferntNurDieAntennenschalter) {
     form.QelKorrAntenne.SetzeWert(0);
@@ -84,7 +75,7 @@ TEST_F(Laufumgebung, JaOhneKorrekturEntferntNurDieAntennenschalter) {
 
     Berechnen();
 
-    ErwarteMeldungenZuerst({U, K});
+    ErwarteMeldungen({U, K}, true);
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].jobdatei.substr(0, starts[0].jobdatei.find("\r\n")),
               "c:\\programme\\vexlo\\qel2 np012830.23o aaaa,bbbb +PRO -e10 -A");
@@ -100,13 +91,12 @@ TEST_F(Laufumgebung, JaOhneAntexdatenSchaltetDieKorrekturAb) {
 
     Berechnen();
 
-    ErwarteMeldungenZuerst({U, A});
+    ErwarteMeldungen({U, A}, true);
     EXPECT_EQ(form.QelKorrAntenne.Wert(), 0);
     EXPECT_EQ(Text(form.QelWeitereParameter.Wert()).find(u"+A$$$$$.atx"), Text::npos);
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].jobdatei.find("$$$$$"), std::string::npos);
     EXPECT_FALSE(Vorhanden("$$$$$.atx"));
-    ErwarteRuhezustand();
 }
 
 } // namespace

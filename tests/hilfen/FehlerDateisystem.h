@@ -4,6 +4,8 @@
 #include "DurchreichendesDateisystem.h"
 #include "platform/Laufzeitfehler.h"
 
+#include <functional>
+
 class FehlerDateisystem : public DurchreichendesDateisystem {
 public:
     using DurchreichendesDateisystem::DurchreichendesDateisystem;
@@ -15,6 +17,8 @@ public:
         zaehler_ = 0;
     }
     int SchreibendeZugriffe() const { return zaehler_; }
+    // Läuft vor jedem schreibenden Zugriff, auch vor dem scheiternden.
+    std::function<void()> vorJedemZugriff;
 
     void Schreiben(const Text& p, const Text& inhalt, bool anhaengen) override {
         Zugriff();
@@ -35,6 +39,8 @@ public:
 
 private:
     void Zugriff() {
+        if (vorJedemZugriff)
+            vorJedemZugriff();
         if (++zaehler_ == scheiternBei_)
             throw Laufzeitfehler(fehlernummer_, "eingespielter Fehler");
     }

@@ -1,5 +1,6 @@
 #include "station/Rinexscan.h"
 #include "hilfen/TestUmgebung.h"
+#include "station/Tagespruefung.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,11 @@ Basisformular& Einlesen(TestUmgebung& u, std::initializer_list<const char*> name
     return u.Formular();
 }
 
+Text Meldungstext(const Text& d1, const Text& d2) {
+    return u"Die Beobachtungstage " + d1 + u" und " + d2 +
+           u" sind unterschiedlich!\nBitte bereinigen Sie Ihre Daten!";
+}
+
 } // namespace
 
 TEST(Rinexscan, NimmtNurBeobachtungsdateienOhneVirtuelleStationen) {
@@ -26,26 +32,6 @@ TEST(Rinexscan, NimmtNurBeobachtungsdateienOhneVirtuelleStationen) {
                      "abcd1230.12n", "abcd1230.12d", "liesmich.txt"});
     // Sortiert ohne Rücksicht auf Groß-/Kleinschreibung, Schreibweise wie im Verzeichnis.
     EXPECT_EQ(form.Neupunkte.Eintraege(), (std::vector<Text>{u"abcd1230.12o", u"efgh1230.12O"}));
-    EXPECT_EQ(form.AnzahlNeupunkteRINEX.Caption(), u"Neupunkte: 2");
-    EXPECT_EQ(form.AnzahlReferenzpunkteRINEX.Caption(), u"Referenzpunkte: 0");
-    EXPECT_EQ(form.Beobachtungstag.Wert(), u"123*");
-}
-
-TEST(Rinexscan, LeeresVerzeichnisVerwirftZuordnungen) {
-    TestUmgebung u;
-    Basisformular& form = u.Formular();
-    form.Neupunkte.Hinzufuegen(u"alt10000.12o");
-    form.Referenzpunkte.Hinzufuegen(u"alt20000.12o");
-    form.CommandBerechnen.SetzeAktiviert(true);
-    Einlesen(u, {"abcd1230.12n"});
-
-    EXPECT_EQ(form.Neupunkte.Anzahl() + form.Referenzpunkte.Anzahl(), 0);
-    EXPECT_EQ(form.AnzahlNeupunkteRINEX.Caption(), u"Neupunkte: 0");
-    EXPECT_EQ(form.Beobachtungstag.Wert(), u"*");
-    EXPECT_EQ(form.VerzeichnisNeupunkte.Wert(), u"c:\\...daten\\tag1");
-    // Knopf und Arbeitsverzeichnis gehören nicht zum Scan.
-    EXPECT_TRUE(form.CommandBerechnen.Aktiviert());
-    EXPECT_EQ(form.zustand.Arbeitsverzeichnis, u"");
 }
 
 TEST(Rinexscan, ZweiterTagStelltDenZeitgeber) {
@@ -54,10 +40,10 @@ TEST(Rinexscan, ZweiterTagStelltDenZeitgeber) {
         const char16_t* tag;
         bool gestellt;
     };
-    for (const Fall& f :
-         {Fall{{"abcd1230.12o", "efgh1230.12o"}, u"123*", false},
-          Fall{{"abcd1230.12o", "efgh1240.12o"}, u"123*", true},
-          Fall{{"abcd1230.12o", "x.12o"}, u"123*", true}, Fall{{"ab.12o"}, u"2o*", false}}) {
+    for (const Fall& f : {Fall{{"abcd1230.12o", "efgh1230.12o"}, u"123*", false},
+                          Fall{{"abcd1230.12o", "efgh1240.12o"}, u"123*", true},
+                          Fall{{"abcd1230.12o", "x.12o"}, u"123*", true},
+                          Fall{{"ab.12o"}, u"2o*", false}, Fall{{"abcd1230.12n"}, u"*", false}}) {
         TestUmgebung u;
         Basisformular& form = Einlesen(u, f.namen);
         EXPECT_EQ(form.Beobachtungstag.Wert(), f.tag) << *(f.namen.end() - 1);
@@ -71,4 +57,33 @@ TEST(Rinexscan, VerzeichnisKurzform) {
     EXPECT_EQ(VerzeichnisKurzform(u"c:\\" + Text(32, u'a')), u"c:\\..." + Text(32, u'a'));
     EXPECT_EQ(VerzeichnisKurzform(u"z:\\" + Text(15, u'x') + Text(32, u'y')),
               u"z:\\..." + Text(32, u'y'));
+}
+
+TEST(Tagesmeldung, NenntErstenUndLetztenAbweichendenTag) {
+    using V = std::vector<Text>;
+    EXPECT_EQ(TagesmeldungText(V{u"abcd1240.12o", u"bbbb1230.12o", u"cccc1240.12o"}),
+              Meldungstext(u"124", u"123"));
+    EXPECT_EQ(TagesmeldungText(V{u"abcd1230.12o", u"efgh1240.12o", u"ijkl1250.12o"}),
+              Meldungstext(u"123", u"125"));
+    EXPECT_EQ(TagesmeldungText(V{u"abcd1230.12o", u"abc"}), Meldungstext(u"123", u""));
+    EXPECT_EQ(TagesmeldungText(V{u"abcd1230.12o", u"efgh1230.12o"}), std::nullopt);
+    EXPECT_EQ(TagesmeldungText(V{}), std::nullopt);
+}
+
+// Der Zeitgeber prüft die Listen erst, wenn er tickt: wurde der abweichende Eintrag vorher entfernt
+// oder die Liste geleert, schaltet er sich nur ab.
+TEST(Tagespruefung, GeaenderteOderLeereListeSchaltetNurAb) {
+    TestUmgebung u;
+    Basisformular& form = Einlesen(u, {"abcd1230.12o", "efgh1240.12o"});
+    form.chkDelRINEX.SetzeWert(1);
+    form.Neupunkte.SetzeAuswahl(1);
+    form.Neupunkte.beiDoppelklick();
+    u.schleife.Vorruecken(500);
+    EXPECT_FALSE(form.TimerErrFormLoad.Aktiviert());
+
+    form.Neupunkte.Leeren();
+    form.TimerErrFormLoad.SetzeAktiviert(true);
+    u.schleife.Vorruecken(500);
+    EXPECT_TRUE(u.dialoge.protokoll.empty());
+    EXPECT_FALSE(form.TimerErrFormLoad.Aktiviert());
 }

@@ -1,7 +1,6 @@
 #include "station/modKestrav.h"
 #include "platform/Laufzeitfehler.h"
 #include "posix/TempLaufwerke.h"
-#include "shell/Steuerelemente.h"
 
 #include <gtest/gtest.h>
 
@@ -23,13 +22,11 @@ protected:
 
 } // namespace
 
-TEST_F(Routinen, ZeileSuchenGibtDieErsteTrefferzeileSonstDieLetzte) {
+TEST_F(Routinen, ZeileSuchenGibtDieErsteTrefferzeileSonstDieLetzteUndZeileLesen) {
     const std::tuple<const char*, const char16_t*, const char16_t*> faelle[] = {
         {"a\r\nSAPOS OBSERVER\r\nSAPOS 2 OBSERVER\r\nEND\r\n", u"OBSERVER", u"SAPOS OBSERVER"},
         {"a\r\nb\r\nohne Zeilenende", u"x", u"ohne Zeilenende"},
         {"", u"x", u""},
-        {"a\r\nobserver\r\n", u"OBSERVER", u"observer"},
-        {"a\nOBSERVER\r\nb", u"OBSERVER", u"a\nOBSERVER"},
         {"eins\rzwei\r", u"", u"eins"},
     };
     for (const auto& [inhalt, such, zeile] : faelle) {
@@ -39,9 +36,7 @@ TEST_F(Routinen, ZeileSuchenGibtDieErsteTrefferzeileSonstDieLetzte) {
     fs::create_directories(c / "ordner");
     for (const char16_t* name : {u"fehlt.txt", u"ordner", u"q:\\x"})
         EXPECT_EQ(ZeileSuchen(*ds, name, u"x"), u"") << NachUtf8(name);
-}
 
-TEST_F(Routinen, ZeileLesen) {
     Text zwei = Datei("zwei.txt", "eins\r\nzwei\r\n");
     EXPECT_EQ(ZeileLesen(*ds, zwei, 2), u"zwei");
     EXPECT_EQ(ZeileLesen(*ds, zwei, 3), u"");
@@ -55,12 +50,9 @@ TEST(FeldAusZeile, ZaehltJedenTrennerUndTrimmtNurLeerzeichen) {
         {u"a  b", 2, u" ", u""},
         {u"a  b", 3, u" ", u"b"},
         {u" x ;y", 1, u";", u"x"},
-        {u" x ;y", 3, u";", u""},
         {u"a;b", 0, u";", u""},
-        {u"Schluessel = Wert = 2", 2, u"=", u"Wert"},
         {u"a<->b<->c", 3, u"<->", u"c"},
         {u" alles ", 1, u"", u"alles"},
-        {u"a", 2, u"", u""},
         {u"\tTab\t;x", 1, u";", u"\tTab\t"},
         {u"a;b", 2000000000, u";", u""},
     };
@@ -72,14 +64,10 @@ TEST(Textroutinen, LeerzeichenVerzeichnisUndZeit) {
     EXPECT_EQ(LeerzeichenBereinigen(u"  a    b  "), u"a b");
     EXPECT_EQ(LeerzeichenBereinigen(u"a\t\tb"), u"a\t\tb");
     EXPECT_EQ(LeerzeichenBereinigen(u"     "), u"");
-
     EXPECT_EQ(VerzeichnisVonPfad(u"   "), u"");
     EXPECT_EQ(VerzeichnisVonPfad(u"c:\\data"), u"c:\\");
     EXPECT_EQ(VerzeichnisVonPfad(u" data "), u" data \\");
-    EXPECT_EQ(VerzeichnisVonPfad(u"c:\\x\\y\\z.12o"), u"c:\\x\\y\\");
     EXPECT_EQ(VerzeichnisVonPfad(u"c:\\x\\y\\"), u"c:\\x\\y\\");
-
-    EXPECT_EQ(ZeitFormatieren(3725), u"01:02:05");
     EXPECT_EQ(ZeitFormatieren(360000), u"100:00:00");
     EXPECT_EQ(ZeitFormatieren(-3725), u"-01:02:05");
     EXPECT_NO_THROW(ZeitFormatieren(std::numeric_limits<long>::min()));
@@ -91,7 +79,6 @@ TEST(PfadNormieren, KleinUndNetzfreigaben) {
     setenv("KESTRAV_FREIGABE_C", "Server7", 1);
     EXPECT_EQ(PfadNormieren(u"C:\\Daten"), u"c:\\daten");
     EXPECT_EQ(PfadNormieren(u"\\\\MESSRECHNER\\D_Drive\\Tag1\\"), u"d:\\tag1\\");
-    EXPECT_EQ(PfadNormieren(u"\\\\messrechner.intern\\d_drive\\x"), u"d:\\x");
     EXPECT_EQ(PfadNormieren(u"\\\\server7\\Programme\\Vexlo\\"), u"m:\\vexlo\\");
     EXPECT_EQ(PfadNormieren(u"\\\\dateiserver\\programme\\"), u"\\\\dateiserver\\programme\\");
     // Leer gesetzt schaltet eine Freigabe ab.
@@ -137,29 +124,17 @@ TEST_F(Routinen, DateiZeileVoranstellen) {
     }
 }
 
-TEST_F(Routinen, DateiLesenNurGewoehnlicheSichtbareDateien) {
+// DateiLesen liest nur gewöhnliche, sichtbare Dateien; keine Routine wirft bei seltsamen Namen.
+TEST_F(Routinen, DateiLesenUndFeindlicheEingaben) {
     Datei("inhalt.txt", std::string("a\0\xFF\r\n", 5));
     Datei(".versteckt", "geheim");
     fs::create_directories(c / "ordner");
     EXPECT_EQ(DateiLesen(*ds, u"INHALT.TXT"), Text(u"a\0\u00FF\r\n", 5));
     EXPECT_EQ(DateiLesen(*ds, u".versteckt"), u"");
     EXPECT_EQ(DateiLesen(*ds, u"ordner"), u"");
-    EXPECT_TRUE(DateiExistiert(*ds, u".versteckt"));
-    EXPECT_FALSE(DateiExistiert(*ds, u"ordner"));
-}
-
-TEST_F(Routinen, WirftNieBeiFeindlichenEingaben) {
-    fs::create_directories(c / "ordner");
     Datei("binaer.dat", std::string(200000, '\0') + "\r\r\n\n\xFF");
-    const Text namen[] = {u"",
-                          u"ordner",
-                          Text(u"a\0b", 3),
-                          Text(5000, u'n'),
-                          u"*?*",
-                          u"\\\\host\\share\\x",
-                          u"c:\\..\\..\\..",
-                          u"binaer.dat",
-                          u"z:\\proc\\self\\mem"};
+    const Text namen[] = {u"",    u"ordner",     Text(u"a\0b", 3),      Text(5000, u'n'),
+                          u"*?*", u"binaer.dat", u"\\\\host\\share\\x", u"z:\\proc\\self\\mem"};
     for (const Text& name : namen) {
         SCOPED_TRACE(NachUtf8(name));
         EXPECT_NO_THROW(ZeileSuchen(*ds, name, u"x"));
@@ -169,14 +144,4 @@ TEST_F(Routinen, WirftNieBeiFeindlichenEingaben) {
         EXPECT_NO_THROW(PfadNormieren(name));
     }
     EXPECT_EQ(ZeileLesen(*ds, u"binaer.dat", 3), u"\n\u00FF");
-}
-
-TEST(ListeneintragWaehlen, WaehltGleichenText) {
-    Listenfeld liste("Referenzpunkte");
-    liste.Hinzufuegen(u"abcd1230.12o");
-    liste.Hinzufuegen(u"efgh1230.12o");
-    EXPECT_TRUE(ListeneintragWaehlen(liste, u"efgh1230.12o"));
-    EXPECT_EQ(liste.Auswahl(), 1);
-    EXPECT_FALSE(ListeneintragWaehlen(liste, u"fehlt.12o"));
-    EXPECT_EQ(liste.Auswahl(), -1);
 }

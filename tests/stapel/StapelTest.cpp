@@ -1,9 +1,11 @@
 // kestrav-stapel als echter Prozess über vorbereiteten Verzeichnissen, mit Shell-Skripten als
-// Rechenkern in einem temporären Laufwerk C:.
+// Rechenkern in einem temporären Laufwerk C:. Meldungen mit Warnungen prüft der Demotag.
 #include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 #include <sys/stat.h>
 
@@ -22,99 +24,87 @@ void Skript(const fs::path& datei, const std::string& rumpf) {
     chmod(datei.c_str(), 0755);
 }
 
-class Stapel : public ::testing::Test {
+// Ein Aufruf: Argumente durch Leerzeichen getrennt (TAG steht für das Tagesverzeichnis, NP für
+// den Neupunkt darin), ob die ANTEX-Datei fehlt, Exitcode, erwarteter Teil der Ausgaben und ob
+// gerechnet wurde.
+struct Aufruf {
+    const char* name;
+    const char* argumente;
+    bool ohneAntex;
+    int exitcode;
+    const char* erwartet;
+    bool gerechnet;
+};
+
+void PrintTo(const Aufruf& a, std::ostream* os) {
+    *os << a.name;
+}
+
+class Stapel : public ::testing::TestWithParam<Aufruf> {
 protected:
     void SetUp() override {
         fs::path vexlo = temp / "c" / "programme" / "vexlo";
         BytesSchreiben(vexlo / "bo2.exe", "");
         BytesSchreiben(vexlo / "geoid.bog", "");
-        // Qel hinterlässt sein Log, Bo Ergebnisliste und Lösung; die Qualität kommt aus der
-        // Umgebung.
+        // Qel hinterlässt sein Log, Bo Ergebnisliste und Lösung.
         Skript(vexlo / "qel2", "printf 'Qel ok\\r\\n' > qellog.txt\n");
         Skript(vexlo / "bo2",
-               "stamm=${2%%.*}\n"
                "printf '  Punkt RovN Y X h Q T Amb Zeit Sat PDOP\\r\\n%s 32500000.1 5600000.2 "
-               "101.5 %s 1 95 12 7.5 1.8\\r\\n' \"$stamm\" \"${TEST_QUALITAET:-high}\" > "
-               "\"${3#+FE}\"\n"
+               "101.5 high 1 95 12 7.5 1.8\\r\\n' \"${2%%.*}\" > \"${3#+FE}\"\n"
                "printf 'NHN-H\\366he [m]: 55.125\\r\\n' > \"${4#+FS}\"\n");
         for (const char* ref : {"aaaa2830.23o", "bbbb2830.23o", "cccc2830.23o"})
             BytesSchreiben(tag / ref, Rinex("SAPOS"));
         BytesSchreiben(tag / "np012830.23o", Rinex("Messtrupp"));
-        BytesSchreiben(tag / "igs.atx", std::string(60, ' ') + "END OF HEADER\r\nANT\r\n");
-    }
-
-    Prozesslauf Starten(std::vector<std::string> argumente,
-                        std::map<std::string, std::string> umgebung = {}) {
-        argumente.insert(argumente.begin(), KESTRAV_BIN_DIR "/kestrav-stapel");
-        umgebung["KESTRAV_LAUFWERK_C"] = (temp / "c").string();
-        umgebung["KESTRAV_CMD"] = KESTRAV_BIN_DIR "/kestrav-cmd";
-        umgebung["DISPLAY"] = "";
-        umgebung["WAYLAND_DISPLAY"] = "";
-        return ProzessAusfuehren({argumente, temp.Pfad(), umgebung});
+        if (!GetParam().ohneAntex)
+            BytesSchreiben(tag / "igs.atx", std::string(60, ' ') + "END OF HEADER\r\nANT\r\n");
     }
 
     TempVerzeichnis temp;
     fs::path tag = temp / "tag1";
 };
 
-TEST_F(Stapel, SaubererLauf) {
-    auto lauf = Starten({(tag / "np012830.23o").string()});
-    EXPECT_EQ(lauf.exitcode, 0) << lauf.ausgabe << lauf.fehler;
-    EXPECT_NE(lauf.ausgabe.find("== Vexlo Neuberechnung ==\nAlle Ergebnisdateien werden jetzt "
-                                "überschrieben!   \n-> Ja\n"),
-              std::string::npos)
-        << lauf.ausgabe;
-    EXPECT_NE(lauf.ausgabe.find("== Kestrav ==\n1 Neupunktkoordinaten ohne Warnungen berechnet!\n"
-                                "-> OK\n"),
-              std::string::npos)
-        << lauf.ausgabe;
-    EXPECT_EQ(BytesLesen(tag / "_ergebnis_283.PYXZ"), "np012830 32500000.1 5600000.2 55.125\r\n");
+TEST_P(Stapel, ExitcodeUndMeldungen) {
+    const Aufruf& a = GetParam();
+    std::vector<std::string> argumente{KESTRAV_BIN_DIR "/kestrav-stapel"};
+    std::istringstream woerter(a.argumente);
+    for (std::string arg; woerter >> arg;)
+        argumente.push_back(arg == "TAG"  ? tag.string()
+                            : arg == "NP" ? (tag / "np012830.23o").string()
+                                          : arg);
+    const Prozesslauf lauf = ProzessAusfuehren({argumente,
+                                                temp.Pfad(),
+                                                {{"KESTRAV_LAUFWERK_C", (temp / "c").string()},
+                                                 {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
+                                                 {"DISPLAY", ""},
+                                                 {"WAYLAND_DISPLAY", ""}}});
+    EXPECT_EQ(lauf.exitcode, a.exitcode) << lauf.ausgabe << lauf.fehler;
+    EXPECT_NE((lauf.ausgabe + lauf.fehler).find(a.erwartet), std::string::npos)
+        << lauf.ausgabe << lauf.fehler;
+    EXPECT_EQ(fs::exists(tag / "_ergebnis_283.PYXZ"), a.gerechnet);
     EXPECT_FALSE(fs::exists(tag / "Kestrav.bat"));
 }
 
-TEST_F(Stapel, VerzeichnisStattDateiUndWarnungen) {
-    auto lauf = Starten({tag.string()}, {{"TEST_QUALITAET", "mittel"}});
-    EXPECT_EQ(lauf.exitcode, 1) << lauf.ausgabe << lauf.fehler;
-    EXPECT_NE(lauf.ausgabe.find("== Achtung Warnungen! ==\n1 Neupunktkoordinaten mit 1 Warnungen "
-                                "berechnet!\nSiehe Datei <_ergebnis_283.mini>!\n-> OK\n"),
-              std::string::npos)
-        << lauf.ausgabe;
-}
+const char* const OhneWarnungen =
+    "== Vexlo Neuberechnung ==\nAlle Ergebnisdateien werden jetzt überschrieben!   \n-> Ja\n"
+    "== Kestrav ==\n1 Neupunktkoordinaten ohne Warnungen berechnet!\n-> OK\n";
 
-TEST_F(Stapel, NeinZurAntennenfrageEndetVorzeitig) {
-    fs::remove(tag / "igs.atx");
-    auto lauf = Starten({(tag / "np012830.23o").string()});
-    EXPECT_EQ(lauf.exitcode, 2) << lauf.ausgabe << lauf.fehler;
-    EXPECT_NE(lauf.ausgabe.find("== Korrektur Antennenphasenzentren ==\n"), std::string::npos);
-    EXPECT_NE(lauf.ausgabe.find("Berechnung starten?\n-> Nein\n"), std::string::npos);
-    EXPECT_FALSE(fs::exists(tag / "_ergebnis_283.mini"));
-
-    // Mit --ja wird ohne Korrektur gerechnet.
-    auto mitJa = Starten({"--ja", (tag / "np012830.23o").string()});
-    EXPECT_EQ(mitJa.exitcode, 0) << mitJa.ausgabe << mitJa.fehler;
-}
-
-TEST_F(Stapel, ZuWenigeReferenzstationen) {
-    auto lauf = Starten({"--observer", "sapos", tag.string()});
-    EXPECT_EQ(lauf.exitcode, 3);
-    EXPECT_NE(lauf.fehler.find("Zu wenige Punkte"), std::string::npos) << lauf.fehler;
-
-    // Von Hand zugeordnet reicht es wieder.
-    auto vonHand = Starten({"--observer", "sapos", "--referenz", "aaaa2830.23o", "--referenz",
-                            "bbbb2830.23o", "--referenz", "cccc2830.23o", tag.string()});
-    EXPECT_EQ(vonHand.exitcode, 0) << vonHand.ausgabe << vonHand.fehler;
-}
-
-TEST_F(Stapel, FalscheAufrufe) {
-    auto fehlt = Starten({(temp / "gibtesnicht" / "x.23o").string()});
-    EXPECT_EQ(fehlt.exitcode, 3);
-    EXPECT_NE(fehlt.fehler.find("Pfad nicht gefunden"), std::string::npos);
-    EXPECT_EQ(Starten({"--unbekannt", tag.string()}).exitcode, 3);
-    EXPECT_EQ(Starten({}).exitcode, 3);
-    EXPECT_EQ(Starten({"--referenz", "zzzz2830.23o", tag.string()}).exitcode, 3);
-    auto hilfe = Starten({"--help"});
-    EXPECT_EQ(hilfe.exitcode, 0);
-    EXPECT_NE(hilfe.ausgabe.find("Aufruf: kestrav-stapel"), std::string::npos);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Stapel,
+    ::testing::Values(
+        Aufruf{"Verzeichnis", "TAG", false, 0, OhneWarnungen, true},
+        // Ohne ANTEX-Datei fragt das Programm; ohne --ja heißt die Antwort Nein.
+        Aufruf{"OhneAntex", "NP", true, 2, "Berechnung starten?\n-> Nein\n", false},
+        Aufruf{"OhneAntexMitJa", "--ja NP", true, 0, "Berechnung starten?\n-> Ja\n", true},
+        Aufruf{"ZuWenigeReferenzen", "--observer sapos TAG", false, 3, "Zu wenige Punkte", false},
+        Aufruf{"ReferenzenVonHand",
+               "--observer sapos --referenz aaaa2830.23o --referenz bbbb2830.23o --referenz "
+               "cccc2830.23o TAG",
+               false, 0, OhneWarnungen, true},
+        Aufruf{"PfadFehlt", "/gibtesnicht/x.23o", false, 3, "Pfad nicht gefunden", false},
+        Aufruf{"UnbekannteOption", "--unbekannt TAG", false, 3, "", false},
+        Aufruf{"OhneArgumente", "", false, 3, "", false},
+        Aufruf{"ReferenzFehlt", "--referenz zzzz2830.23o TAG", false, 3, "", false},
+        Aufruf{"Hilfe", "--help", false, 0, "Aufruf: kestrav-stapel", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

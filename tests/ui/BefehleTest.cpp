@@ -1,5 +1,5 @@
-// Die Befehle der Shell über die echten Widgets: Beenden auf beiden Wegen, Info, die beiden
-// Hilfen und die feste Fenstergröße.
+// Die Befehle der Shell über die echten Widgets: Beenden auf allen Wegen, Info, die beiden Hilfen
+// und die feste Fenstergröße.
 #include "Fenstertest.h"
 #include "hilfen/TempVerzeichnis.h"
 #include "shell/Fenstergroesse.h"
@@ -23,82 +23,70 @@ void ErwarteMeldung(const Meldung& m, const Text& text, Knoepfe knoepfe, Symbol 
 
 } // namespace
 
-class BeendenTest : public Fenstertest {
-protected:
-    void SetUp() override {
-        form.fenster.Zeigen();
-        QApplication::processEvents();
-        form.Satellitenanzahl.SetzeText(u"7");
-    }
-    // Das Schließfeld: der Fenstermanager schickt das Ereignis an das Fenster der Plattform.
-    void Schliessfeld() {
-        QCloseEvent ereignis;
-        QCoreApplication::sendEvent(fenster->windowHandle(), &ereignis);
-    }
-    int Fragen() const {
-        int n = 0;
-        for (const auto& m : env.dialoge.protokoll)
-            n += m.meldung.text == Frage;
-        return n;
-    }
-    void EndeKlicken() { QTest::mouseClick(Widget<QPushButton>("EndeFrame"), Qt::LeftButton); }
+// Weg zum Beenden: Menü, Schließfeld (Ereignis des Benutzers) oder close() ohne Benutzer, wie
+// beim Ende der Sitzung; ohne Benutzer gibt es keine Frage und nichts wird gespeichert.
+enum class Weg { Menue, Schliessfeld, VonAussen };
+
+struct BeendenFall {
+    Weg weg;
+    Antwort antwort;
 };
 
-TEST_F(BeendenTest, NeinLaesstAllesWieEsWar) {
-    env.dialoge.antworten = {Antwort::Nein, Antwort::Nein};
-    Aktion("EndeMenü")->trigger();
-    Schliessfeld();
-    ASSERT_EQ(env.dialoge.protokoll.size(), 2u);
-    ErwarteMeldung(env.dialoge.protokoll[0].meldung, Frage, Knoepfe::JaNein, Symbol::Frage);
-    EXPECT_EQ(Fragen(), 2);
-    EXPECT_TRUE(fenster->isVisible());
-    EXPECT_TRUE(form.fenster.Angezeigt());
+void PrintTo(const BeendenFall& f, std::ostream* os) {
+    *os << static_cast<int>(f.weg) << (f.antwort == Antwort::Ja ? " Ja" : " Nein");
+}
+
+class BeendenTest : public Fenstertest, public ::testing::WithParamInterface<BeendenFall> {};
+
+TEST_P(BeendenTest, FragtSpeichertEinmalUndEndet) {
+    const BeendenFall& f = GetParam();
+    form.fenster.Zeigen();
+    QApplication::processEvents();
+    form.Satellitenanzahl.SetzeText(u"7");
+    env.dialoge.antworten = {f.antwort};
+    if (f.weg == Weg::Menue)
+        Aktion("EndeMenü")->trigger();
+    else if (f.weg == Weg::Schliessfeld) {
+        QCloseEvent ereignis; // so schickt es der Fenstermanager an das Fenster der Plattform
+        QCoreApplication::sendEvent(fenster->windowHandle(), &ereignis);
+    } else
+        fenster->close();
+
+    const bool gefragt = f.weg != Weg::VonAussen;
+    const bool ende = !gefragt || f.antwort == Antwort::Ja;
+    ASSERT_EQ(env.dialoge.protokoll.size(), gefragt ? 1u : 0u);
+    if (gefragt)
+        ErwarteMeldung(env.dialoge.protokoll[0].meldung, Frage, Knoepfe::JaNein, Symbol::Frage);
+    EXPECT_EQ(zaehler.SchreibendeZugriffe(), gefragt && ende ? 1 : 0); // kestrav.ini, einmal
+    EXPECT_EQ(env.programmdienst.beendet, ende ? 1 : 0);
+    // Über das Menü endet das Programm sofort (hier nur vermerkt); sonst schließt das Fenster.
+    const bool zu = ende && f.weg != Weg::Menue;
+    EXPECT_EQ(fenster->isVisible(), !zu);
+    EXPECT_EQ(form.fenster.Angezeigt(), !zu);
     EXPECT_EQ(form.Satellitenanzahl.Wert(), u"7");
-    EXPECT_EQ(IniSchreibvorgaenge(), 0);
-    EXPECT_EQ(env.programmdienst.beendet, 0);
 }
 
-class JaTest : public BeendenTest, public ::testing::WithParamInterface<bool> {};
+INSTANTIATE_TEST_SUITE_P(Faelle, BeendenTest,
+                         ::testing::Values(BeendenFall{Weg::Menue, Antwort::Nein},
+                                           BeendenFall{Weg::Schliessfeld, Antwort::Nein},
+                                           BeendenFall{Weg::Menue, Antwort::Ja},
+                                           BeendenFall{Weg::Schliessfeld, Antwort::Ja},
+                                           BeendenFall{Weg::VonAussen, Antwort::Ja}));
 
-TEST_P(JaTest, SpeichertEinmalUndEndet) {
-    env.dialoge.antworten = {Antwort::Ja};
-    GetParam() ? Aktion("EndeMenü")->trigger() : Schliessfeld();
-    EXPECT_EQ(Fragen(), 1);
-    EXPECT_EQ(IniSchreibvorgaenge(), 1);
-    EXPECT_EQ(env.programmdienst.beendet, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(MenueUndSchliessfeld, JaTest, ::testing::Bool());
-
-TEST_F(BeendenTest, SchliessenAusAnderemGrundOhneFrageUndOhneSpeichern) {
-    fenster->close(); // wie beim Ende der Sitzung: kein Ereignis des Benutzers
-    EXPECT_TRUE(env.dialoge.protokoll.empty());
-    EXPECT_EQ(IniSchreibvorgaenge(), 0);
-    EXPECT_EQ(env.programmdienst.beendet, 1);
-}
-
-TEST_F(BeendenTest, SpeicherfehlerWirdGemeldetUndDasProgrammEndetTrotzdem) {
-    std::filesystem::create_directories(env.programm / "kestrav.ini");
-    env.dialoge.antworten = {Antwort::Ja};
-    Aktion("EndeMenü")->trigger();
-    ASSERT_EQ(env.dialoge.protokoll.size(), 2u);
-    const Text ini = AusUtf8((env.programm / "kestrav.ini").string());
-    EXPECT_NE(env.dialoge.protokoll[1].meldung.text.find(ini), Text::npos);
-    EXPECT_EQ(env.programmdienst.beendet, 1);
-}
-
-TEST_F(BeendenTest, EndeFrameBeendetAusserhalbUndBrichtImLaufAb) {
+TEST_F(Fenstertest, EndeFrameBeendetAusserhalbUndBrichtImLaufAb) {
+    auto klicken = [&] { QTest::mouseClick(Widget<QPushButton>("EndeFrame"), Qt::LeftButton); };
+    form.fenster.Zeigen();
     form.ProgressBar.SetzeWert(3);
     env.dialoge.antworten = {Antwort::Nein};
-    EndeKlicken();
+    klicken();
     EXPECT_EQ(env.programmdienst.zeiger, std::vector<Mauszeiger>{Mauszeiger::Standard});
     EXPECT_EQ(form.ProgressBar.Wert(), 0);
-    EXPECT_EQ(Fragen(), 1);
+    EXPECT_EQ(env.dialoge.Texte(), std::vector<Text>{Frage});
 
     env.dialoge.protokoll.clear();
     form.EndeFrame.SetzeCaption(u"Abbruch");
     form.ProgressBar.SetzeWert(40);
-    EndeKlicken();
+    klicken();
     EXPECT_EQ(form.ProgressBar.Wert(), 0);
     ASSERT_EQ(env.dialoge.protokoll.size(), 1u); // nur die Bitte des Abbruchs
     EXPECT_EQ(env.dialoge.protokoll[0].meldung.text.rfind(u"Bitte schließen Sie", 0), 0u);
@@ -186,34 +174,16 @@ TEST_F(Fenstertest, KestravHilfeVomNetzlaufwerk) {
     EXPECT_EQ(env.prozesse.starts[0].argumente, u"file://m:/Kestrav/KestravHilfe.htm");
 }
 
-struct GroessenFall {
-    const char16_t* systembreite;
-    int w, h;
-    std::optional<Fenstergroesse> erwartet;
-};
+// Die Regel an ihren Grenzen, dann das Fenster, das sich bei jeder Größenänderung daran hält
+// (Außenmaß in Twips; ohne Regel bleibt die Größe).
+TEST_F(Fenstertest, FesteGroesseNurFuerBekannteSystembreiten) {
+    using G = std::optional<Fenstergroesse>;
+    EXPECT_EQ(FestgelegteFenstergroesse(u"64Bit", 5656, 100), G(Fenstergroesse{5775, 6605}));
+    EXPECT_EQ(FestgelegteFenstergroesse(u"64Bit", 100, 6586), G(Fenstergroesse{5775, 6605}));
+    EXPECT_EQ(FestgelegteFenstergroesse(u"64Bit", 5655, 6585), std::nullopt);
+    EXPECT_EQ(FestgelegteFenstergroesse(u"32Bit", 9000, 9000), G(Fenstergroesse{5655, 6585}));
+    EXPECT_EQ(FestgelegteFenstergroesse(u"64bit", 9000, 9000), std::nullopt);
 
-void PrintTo(const GroessenFall& f, std::ostream* os) {
-    *os << NachUtf8(f.systembreite) << ' ' << f.w << 'x' << f.h;
-}
-
-class FenstergroesseTest : public ::testing::TestWithParam<GroessenFall> {};
-
-TEST_P(FenstergroesseTest, Regel) {
-    const GroessenFall& f = GetParam();
-    EXPECT_EQ(FestgelegteFenstergroesse(f.systembreite, f.w, f.h), f.erwartet);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, FenstergroesseTest,
-    ::testing::Values(GroessenFall{u"64Bit", 5656, 100, Fenstergroesse{5775, 6605}},
-                      GroessenFall{u"64Bit", 100, 6586, Fenstergroesse{5775, 6605}},
-                      GroessenFall{u"64Bit", 5655, 6585, std::nullopt},
-                      GroessenFall{u"32Bit", 9000, 9000, Fenstergroesse{5655, 6585}},
-                      GroessenFall{u"64bit", 9000, 9000, std::nullopt},
-                      GroessenFall{u"Windows 2000 Professional", 9000, 9000, std::nullopt}));
-
-// Das Fenster hält sich daran bei jeder Größenänderung (Außenmaß in Twips; leer: bleibt).
-TEST_F(Fenstertest, FesteGroesseGiltBeiJederGroessenaenderung) {
     form.fenster.Zeigen();
     for (const auto& [breite, twips] :
          {std::pair{u"32Bit", QSize(5655, 6585)}, std::pair{u"Linux 6.1, 64-bit", QSize()}}) {

@@ -5,29 +5,20 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
-#include <QWindow>
 
 #include "QtAusgabe.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-
-// Das Schließfeld: der Fenstermanager schickt das Ereignis an das Fenster der Plattform.
-void Schliessfeld(QWidget& fenster) {
-    QCloseEvent ereignis;
-    QCoreApplication::sendEvent(fenster.windowHandle(), &ereignis);
-}
 
 class BinderTest : public ::testing::Test {
 protected:
@@ -47,13 +38,12 @@ protected:
     Schaltflaeche knopf{"Knopf"};
     Registerkarte register_{"Register", {u"A", u"B", u"C"}};
     Zeitgeber zeitgeber{"Zeitgeber", 10};
-    Fenster fenstermodell{"Fenster"};
     QWidget flaeche;
     std::unique_ptr<Binder> binder = std::make_unique<Binder>();
     int regeln = 0;
 };
 
-TEST_F(BinderTest, TextfeldInBeideRichtungen) {
+TEST_F(BinderTest, TextfeldInBeideRichtungenUndNachDemBinderGetrennt) {
     text.beiAenderung = [&] {
         ++regeln;
         if (text.Wert().empty())
@@ -73,6 +63,12 @@ TEST_F(BinderTest, TextfeldInBeideRichtungen) {
     QTest::keyClick(feld, Qt::Key_Backspace);
     EXPECT_EQ(text.Wert(), u"2");
     EXPECT_EQ(feld->text(), QStringLiteral("2"));
+
+    binder.reset();
+    text.SetzeText(u"neu");
+    EXPECT_EQ(feld->text(), QStringLiteral("2"));
+    QTest::keyClicks(feld, QStringLiteral("x"));
+    EXPECT_EQ(text.Wert(), u"neu");
 }
 
 // Kästchen mit drei Werten, Optionsfelder der Gruppe des Modells, Knopf mit "&": jeder Klick löst
@@ -107,9 +103,8 @@ TEST_F(BinderTest, KnoepfeInBeideRichtungen) {
     knopf.SetzeSichtbar(false);
     EXPECT_FALSE(k->isVisible());
     knopf.SetzeAktiviert(false);
-    const int vorher = regeln;
     QTest::mouseClick(k, Qt::LeftButton);
-    EXPECT_EQ(regeln, vorher);
+    EXPECT_EQ(regeln, 4);
 }
 
 TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
@@ -126,8 +121,6 @@ TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
 
     for (const char16_t* name : {u"a1230.12o", u"b1230.12o", u"c1230.12o"})
         liste.Hinzufuegen(name);
-    ASSERT_EQ(w->count(), 3);
-
     const QPoint zweiter = w->visualItemRect(w->item(1)).center();
     QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, zweiter);
     EXPECT_EQ(liste.Auswahl(), 1);
@@ -141,12 +134,14 @@ TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Auswahl Referenz"));
 
     liste.Entfernen(0);
-    EXPECT_EQ(w->count(), 2);
+    ASSERT_EQ(w->count(), 2);
     EXPECT_EQ(w->item(1)->text(), QStringLiteral("c1230.12o"));
     EXPECT_TRUE(w->selectedItems().isEmpty());
 }
 
-TEST_F(BinderTest, RegisterkarteInBeideRichtungen) {
+// Reiter in beide Richtungen, Zeitgeber (Intervall 0 hält an wie unter Windows). Fenster prüfen
+// Hauptfenster- und Befehlstests am echten Fenster (Größe, Lage, Titel, Schließen).
+TEST_F(BinderTest, RegisterUndZeitgeber) {
     auto* tabs = new QTabWidget(&flaeche);
     for (int i = 0; i < 3; ++i)
         tabs->addTab(new QWidget, QString());
@@ -156,62 +151,15 @@ TEST_F(BinderTest, RegisterkarteInBeideRichtungen) {
     EXPECT_EQ(tabs->currentIndex(), 2);
     tabs->setCurrentIndex(1);
     EXPECT_EQ(register_.GewaehlterReiter(), 1);
-}
 
-TEST_F(BinderTest, ZeitgeberTicktNurWennAn) {
-    zeitgeber.beiTick = [&] { ++regeln; };
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(&flaeche);
     binder->Binden(zeitgeber, timer);
     EXPECT_FALSE(timer->isActive());
     zeitgeber.SetzeAktiviert(true);
+    EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 10);
-    QTest::qWait(60);
-    EXPECT_GE(regeln, 2);
-    zeitgeber.SetzeIntervall(0); // wie unter Windows: Intervall 0 hält an
+    zeitgeber.SetzeIntervall(0);
     EXPECT_FALSE(timer->isActive());
     zeitgeber.SetzeIntervall(20);
     EXPECT_TRUE(timer->isActive());
-}
-
-TEST_F(BinderTest, FensterGroesseAnzeigeUndSchliesswunsch) {
-    QWidget fenster;
-    fenstermodell.SetzeCaption(u"Kestrav-Hinweis");
-    fenstermodell.SetzeGroesse(4725, 3135);
-    binder->Binden(fenstermodell, &fenster);
-    EXPECT_EQ(fenster.windowTitle(), QStringLiteral("Kestrav-Hinweis"));
-    fenstermodell.Zeigen();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
-    EXPECT_EQ(fenster.size(), QSize(315, 209));
-    const QRect schirm = fenster.screen()->availableGeometry();
-    // Vor dem ersten Zeigen kennt Qt den Rahmen noch nicht; das kostet höchstens seine Breite.
-    EXPECT_LE((fenster.geometry().center() - schirm.center()).manhattanLength(), 10);
-
-    bool abbrechen = true;
-    int wuensche = 0;
-    fenstermodell.beiSchliesswunsch = [&] {
-        ++wuensche;
-        return abbrechen;
-    };
-    Schliessfeld(fenster);
-    EXPECT_EQ(wuensche, 1);
-    EXPECT_TRUE(fenstermodell.Angezeigt());
-
-    abbrechen = false;
-    Schliessfeld(fenster);
-    EXPECT_FALSE(fenster.isVisible());
-    EXPECT_FALSE(fenstermodell.Angezeigt());
-
-    fenstermodell.Zeigen();
-    fenster.close(); // von außen, ohne Benutzer: ohne Frage
-    EXPECT_EQ(wuensche, 2);
-    EXPECT_FALSE(fenstermodell.Angezeigt());
-}
-
-TEST_F(BinderTest, NachDemBinderBleibtDasWidgetUnberuehrt) {
-    auto* feld = Neu<QLineEdit>(text);
-    binder.reset();
-    text.SetzeText(u"neu");
-    EXPECT_EQ(feld->text(), QString());
-    QTest::keyClicks(feld, QStringLiteral("x"));
-    EXPECT_EQ(text.Wert(), u"neu");
 }

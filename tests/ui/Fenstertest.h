@@ -1,7 +1,7 @@
 #pragma once
 // Das echte Hauptfenster über der Testumgebung: Attrappen für Meldungen, Programm und Prozesse,
 // ein echtes Dateisystem, das Schreibzugriffe zählt.
-#include "hilfen/DurchreichendesDateisystem.h"
+#include "hilfen/FehlerDateisystem.h"
 #include "hilfen/TestUmgebung.h"
 #include "shell/Basisformular.h"
 #include "ui/Hauptfenster.h"
@@ -15,24 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
-
-// Reicht alles an das echte Dateisystem weiter und zählt, wie oft jede Datei geschrieben wird.
-class ZaehlendesDateisystem : public DurchreichendesDateisystem {
-public:
-    using DurchreichendesDateisystem::DurchreichendesDateisystem;
-    std::map<Text, int> schreibvorgaenge;
-
-    void Schreiben(const Text& p, const Text& inhalt, bool anhaengen) override {
-        ++schreibvorgaenge[Klein(p)];
-        echt_.Schreiben(p, inhalt, anhaengen);
-    }
-    void SicherErsetzen(const Text& p, const Text& inhalt) override {
-        ++schreibvorgaenge[Klein(p)];
-        echt_.SicherErsetzen(p, inhalt);
-    }
-};
 
 class Fenstertest : public ::testing::Test {
 protected:
@@ -64,10 +47,6 @@ protected:
     }
     QAction* Aktion(const char* name) { return Widget<QAction>(name); }
 
-    int IniSchreibvorgaenge() {
-        return zaehler.schreibvorgaenge[u"c:\\programme\\kestrav\\kestrav.ini"];
-    }
-
     Basisformular& MitZaehler() {
         env.umgebung = std::make_unique<Umgebung>(Umgebung{
             zaehler, env.prozesse, env.schleife, env.dialoge, env.programmdienst, env.system});
@@ -75,7 +54,7 @@ protected:
     }
 
     TestUmgebung env;
-    ZaehlendesDateisystem zaehler{*env.datei};
+    FehlerDateisystem zaehler{*env.datei}; // scheitert nie, zählt nur
     Basisformular& form = MitZaehler();
     std::unique_ptr<Hauptfenster> fenster;
 };

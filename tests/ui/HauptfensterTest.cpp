@@ -11,8 +11,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -117,7 +119,12 @@ TEST_F(Fenstertest, BitteWartenMitZehnHinweiszeilenOhneRollen) {
     EXPECT_EQ(zeilen[9], QStringLiteral("- fehlende Schreibrechte"));
 
     form.bitteWarten.fenster.Zeigen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(warten));
     EXPECT_EQ(warten->size(), QSize(315, 209)); // 4725 x 3135 Twips bei 96 dpi
+    // Mittig auf dem Schirm; vor dem ersten Zeigen kennt Qt den Rahmen nicht, das kostet höchstens
+    // seine Breite.
+    const QRect schirm = warten->screen()->availableGeometry();
+    EXPECT_LE((warten->geometry().center() - schirm.center()).manhattanLength(), 10);
     EXPECT_FALSE(warten->isModal());
     QApplication::processEvents();
     EXPECT_FALSE(hinweise->horizontalScrollBar()->isVisible());

@@ -1,0 +1,197 @@
+// Ganze Läufe mit echten Prozessen: kestrav-cmd führt Kestrav.bat aus, kleine Shell-Skripte
+// stehen für die Engine-Module und schreiben auf, wo und womit sie gerufen wurden. Feindliche
+// Namen erreichen keine Shell und gelten nicht als Schalter; ein Abbruch lässt die Engine ihren
+// Stapel beenden. Eine dünn besetzte RINEX-Datei von 1 GB erschöpft die Zuordnung nicht.
+#include "Laufumgebung.h"
+
+#include "hilfen/Kindprozess.h"
+#include "platform/posix/PosixProzesse.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <sstream>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Die virtuelle Uhr steht bei echten Prozessen still; Aktionen hängen sich daher an jedes
+// Nachgeben.
+class Schleife : public AttrappeSchleife {
+public:
+    std::function<void()> beiEreignissen;
+    void Ereignisse() override {
+        if (beiEreignissen)
+            beiEreignissen();
+        AttrappeSchleife::Ereignisse();
+    }
+};
+
+class EchteProzesse : public ::testing::Test {
+protected:
+    EchteProzesse() {
+        // Das Kind findet C: über die Umgebung; ohne Anzeige läuft auch der sichtbare Stil ohne
+        // Terminal, und "pause" wartet dann nicht.
+        setenv("KESTRAV_LAUFWERK_C", t.laufwerkC.c_str(), 1);
+        setenv("KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd", 1);
+        setenv("KESTRAV_TEST_PROTOKOLL", protokoll.c_str(), 1);
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        for (const char* modul : {"qel2", "bo2"})
+            Engine(modul);
+        Laufbereit(t, form);
+        form.QelKorrAntenne.SetzeWert(2); // weder Frage noch Antennenschalter
+        form.QelWeitereParameter.SetzeText(u"-e10");
+        form.BoWeitereParameter.SetzeText(u"-e10");
+        form.QelHöheEllips.Waehlen();
+        form.VexloBildschirmausgabe.SetzeWert(1);
+        // Kein Editor am Ende: kestrav-anzeige gehört nicht zu diesen Tests.
+        form.ErgebnisAnzeigen.SetzeWert(0);
+        form.FehlerAnzeigen.SetzeWert(0);
+    }
+
+    // Das Skript schreibt Modul, Verzeichnis und Argumente auf. Qel legt die virtuelle Station an;
+    // Bo schreibt erst nach einer Weile eine Ergebnisliste unter dem Namen aus "+FE", damit ein zu
+    // früh endendes Warten den nächsten Punkt vorzeitig beginnen ließe.
+    void Engine(const std::string& modul) {
+        const fs::path datei = t.vexlo / modul;
+        BytesSchreiben(datei, "#!/bin/sh\n"
+                              "{ printf '%s %s' \"$(basename \"$0\")\" \"$(pwd -P)\"\n"
+                              "  for a in \"$@\"; do printf ' [%s]' \"$a\"; done; echo; } >> "
+                              "\"$KESTRAV_TEST_PROTOKOLL\"\n"
+                              "case \"$0\" in\n"
+                              "  *qel*) sleep \"${KESTRAV_TEST_QELZEIT:-0}\"; : > virt283.23o ;;\n"
+                              "  *) sleep 0.1; for a in \"$@\"; do case \"$a\" in\n"
+                              "       +FE*) printf 'RovN\\r\\n%s 1 2 3 high 1 95 12 7.5 1.8\\r\\n' "
+                              "\"$2\" > \"${a#+FE}\" ;; esac; done ;;\n"
+                              "esac\n");
+        fs::permissions(datei, fs::perms::owner_all, fs::perm_options::add);
+    }
+
+    void Punkte(Listenfeld& liste, const std::vector<std::string>& namen) {
+        for (const std::string& name : namen) {
+            t.Arbeitsdatei(name, "RINEX\r\n");
+            liste.Hinzufuegen(AusUtf8(name));
+        }
+    }
+
+    // Was die beiden Module eines Punktes bekommen: die Befehlszeilen sind ungequotet, Leerzeichen
+    // trennen die Wörter.
+    std::string Aufrufe(const std::string& punkt) const {
+        std::string kennungen;
+        for (const Text& referenz : form.Referenzpunkte.Eintraege())
+            kennungen += (kennungen.empty() ? "" : ",") + NachUtf8(referenz.substr(0, 4));
+        const std::string stamm = punkt.substr(0, punkt.find('.'));
+        return Aufruf("qel2", punkt + " " + kennungen + " +PRO -e10") +
+               Aufruf("bo2", "virt283.23o " + punkt + " +FE_ergebnis_" + stamm +
+                                 "_list.txt +FS_ergebnis_" + stamm + "_sol.txt +FL_ergebnis_" +
+                                 stamm + "_log.txt -e10");
+    }
+    std::string Aufruf(const std::string& modul, const std::string& zeile) const {
+        std::string text = modul + " " + fs::canonical(t.arbeit).string();
+        std::istringstream woerter(zeile);
+        for (std::string wort; woerter >> wort;)
+            text += " [" + wort + "]";
+        return text + "\n";
+    }
+
+    TestUmgebung t;
+    PosixProzesse prozesse{t.laufwerke};
+    Schleife schleife;
+    Umgebung umgebung{*t.datei, prozesse, schleife, t.dialoge, t.programmdienst, t.system};
+    Basisformular form{umgebung};
+    fs::path protokoll = t.temp / "aufrufe.txt";
+};
+
+TEST_F(EchteProzesse, SonderzeichenErreichenKeineShellUndSindKeineSchalter) {
+    // Jeder Name würde, von einer Shell gedeutet, eine Datei GEHACKT... anlegen.
+    const std::vector<std::string> neupunkte = {
+        "-rf;touch${IFS}GEHACKT1;2830.23o",
+        "a&&touch${IFS}GEHACKT2&2830.23o",
+        "%PATH%$(touch${IFS}GEHACKT3)`touch${IFS}GEHACKT4`2830.23o",
+        "--help2830.23o",
+        "m\xC3\xBC\xC3\x9Fig2830.23o", // müßig, auf dem Host UTF-8
+        // Zwei Wörter: Bo schreibt seine Liste nach "_ergebnis_np", dem Punkt fehlt sie.
+        "np 012830.23o",
+    };
+    Punkte(form.Referenzpunkte, {"$ref2830.23o", "&ab;2830.23o", "--\xC3\xB6l2830.23o"});
+    Punkte(form.Neupunkte, neupunkte);
+
+    CommandBerechnen_Click(form);
+
+    std::string aufrufe, koordinaten;
+    for (const std::string& punkt : neupunkte) {
+        aufrufe += Aufrufe(punkt);
+        koordinaten += punkt == neupunkte.back() ? "* * * *\r\n" : punkt + " 1 2 3\r\n";
+    }
+    EXPECT_EQ(BytesLesen(protokoll), aufrufe);
+    for (const auto& eintrag : fs::recursive_directory_iterator(t.temp.Pfad()))
+        EXPECT_NE(eintrag.path().filename().string().rfind("GEHACKT", 0), 0u) << eintrag.path();
+    // Jeder Name kommt über die Ergebnisliste unverändert in die Koordinatendatei.
+    EXPECT_EQ(BytesLesen(t.arbeit / "_ergebnis_283.PYXZ"), koordinaten);
+    ASSERT_FALSE(t.dialoge.protokoll.empty());
+    EXPECT_EQ(t.dialoge.protokoll.back().meldung.text,
+              u"6 Neupunktkoordinaten mit 4 Warnungen berechnet!\nSiehe Datei "
+              u"<_ergebnis_283.mini>!");
+    EXPECT_EQ(form.EndeFrame.Caption(), u"Ende");
+    EXPECT_TRUE(form.CommandBerechnen.Aktiviert());
+}
+
+TEST_F(EchteProzesse, AbbruchLaesstDieEngineWeiterlaufen) {
+    Punkte(form.Referenzpunkte, {"aaaa2830.23o", "bbbb2830.23o"});
+    Punkte(form.Neupunkte, {"np012830.23o", "np022830.23o"});
+    setenv("KESTRAV_TEST_QELZEIT", "1", 1);
+    // Abbruch beim ersten Nachgeben, nachdem Qel sich gemeldet hat.
+    schleife.beiEreignissen = [this] {
+        if (form.EndeFrame.Caption() == u"Abbruch" && fs::exists(protokoll)) {
+            schleife.beiEreignissen = nullptr;
+            form.ProgressBar.SetzeWert(0);
+            LaufAbbrechen(form);
+        }
+    };
+
+    CommandBerechnen_Click(form);
+    unsetenv("KESTRAV_TEST_QELZEIT");
+
+    // Der Befehl ist zurück, während Qel noch schläft; danach beendet die Engine ihren Stapel.
+    EXPECT_FALSE(fs::exists(t.arbeit / "virt283.23o"));
+    EXPECT_FALSE(fs::exists(t.arbeit / "Kestrav.bat"));
+    EXPECT_EQ(t.dialoge.protokoll.back().meldung.text, AbbruchMeldung.text);
+    EXPECT_EQ(form.EndeFrame.Caption(), u"Ende");
+    for (int i = 0; i < 100 && !fs::exists(t.arbeit / "_ergebnis_np012830_list.txt"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(BytesLesen(protokoll), Aufrufe("np012830.23o"));
+    EXPECT_FALSE(fs::exists(t.arbeit / "_ergebnis_np022830_list.txt"));
+}
+
+// Die Zuordnung liest jeden Kopf bis zur OBSERVER-Zeile. Eine dünn besetzte Datei ist eine
+// einzige Zeile aus Nullbytes ohne "OBSERVER"; sie darf nicht ganz gehalten werden. Im Kindprozess
+// sind nur 256 MB zusätzlicher Adressraum erlaubt, jede gescheiterte Anforderung ist ein
+// Fehlschlag. Unter AddressSanitizer kostet jedes gelesene Byte ein Vielfaches; dort zeigen
+// 256 MiB dasselbe, denn auch die ganze Zeile davon braucht mehr als Grenze und Zuschlag.
+TEST_F(EchteProzesse, DuennBesetzteGigabyteDateiErschoepftDieZuordnungNicht) {
+    const long long groesse = MitAddressSanitizer ? 1LL << 28 : 1LL << 30;
+    const std::string version = "     2.11           OBSERVATION DATA    G (GPS)             "
+                                "RINEX VERSION / TYPE\r\n";
+    for (const char* name : {"aaaa2830.23o", "bbbb2830.23o", "cccc2830.23o"})
+        t.Arbeitsdatei(name, version + "SAPOS               LGLN                              "
+                                       "      OBSERVER / AGENCY   \r\n");
+    t.Arbeitsdatei("gros2830.23o", version + "SAPOS");
+    ASSERT_EQ(truncate((t.arbeit / "gros2830.23o").c_str(), groesse), 0);
+    form.ResetRINEX.Klicken();
+    ASSERT_EQ(form.Neupunkte.Anzahl(), 4);
+
+    const int ergebnis = MitSpeichergrenze(256u << 20, [&] {
+        form.AutoZuordnungReferenz.Klicken();
+        const bool richtig =
+            form.Referenzpunkte.Eintraege() ==
+                std::vector<Text>{u"aaaa2830.23o", u"bbbb2830.23o", u"cccc2830.23o"} &&
+            form.Neupunkte.Eintraege() == std::vector<Text>{u"gros2830.23o"};
+        return richtig ? 0 : 1;
+    });
+    EXPECT_EQ(ergebnis, 0) << (ergebnis == SpeicherErschoepft ? "Speicher erschöpft" : "");
+}
+
+} // namespace
