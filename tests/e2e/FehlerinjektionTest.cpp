@@ -5,6 +5,14 @@
 #include "Laufumgebung.h"
 
 #include "hilfen/FehlerDateisystem.h"
+#include "hilfen/Kindprozess.h"
+#include "shell/Befehle.h"
+#include "shell/Einstellungen.h"
+#include "shell/Start.h"
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 namespace {
 
@@ -84,6 +92,76 @@ TEST(Fehlerinjektion, JederSchreibendeZugriffKannScheitern) {
         EXPECT_EQ(Ausgaben(lauf.t.arbeit), staende[n - 1]);
         lauf.ErwarteAbgebrochen();
     }
+}
+
+// Beenden mit geänderten Einstellungen über einer kestrav.ini mit einer eigenen Zeile.
+class Beenden : public Testlauf {
+public:
+    Beenden()
+        : Testlauf([](TestUmgebung& t) { return std::make_unique<FehlerDateisystem>(*t.datei); }),
+          fehler(static_cast<FehlerDateisystem&>(*dateien)) {
+        t.EngineInstallieren();
+        BytesSchreiben(ini, alt);
+        FormularLaden(form);
+        form.PDOP.SetzeText(u"7");
+        form.zustand.BeendenBestätigt = true;
+    }
+
+    void Klicken() { EndeMenü_Click(form); }
+
+    // Die Meldung, dass nichts gespeichert wurde (mit der Fehlernummer), und das sofortige Ende.
+    bool OhneSpeichernBeendet(int nummer) const {
+        if (t.dialoge.protokoll.empty() || t.programmdienst.beendet != 1)
+            return false;
+        const Meldung& gezeigt = t.dialoge.protokoll.back().meldung;
+        const Meldung erwartet = EinstellungenFehlermeldung(form, Laufzeitfehler(nummer));
+        return gezeigt.text == erwartet.text && gezeigt.titel == erwartet.titel &&
+               gezeigt.symbol == Symbol::Ausrufezeichen;
+    }
+
+    FehlerDateisystem& fehler;
+    fs::path ini = t.programm / "kestrav.ini";
+    std::string alt = BytesLesen(KESTRAV_SOURCE_DIR "/data/kestrav.ini") + "eigene Zeile\r\n";
+};
+
+TEST(FehlerBeimBeenden, JederScheiterndeZugriffLaesstDieAlteDateiGanz) {
+    int zugriffe = 0;
+    {
+        Beenden ungestoert;
+        ungestoert.Klicken();
+        EXPECT_NE(BytesLesen(ungestoert.ini).find("PDOP = 7\r\n"), std::string::npos);
+        zugriffe = ungestoert.fehler.SchreibendeZugriffe();
+    }
+    ASSERT_GE(zugriffe, 1);
+    for (int n = 1; n <= zugriffe; ++n) {
+        SCOPED_TRACE("scheiternder Zugriff " + std::to_string(n));
+        Beenden beenden;
+        beenden.fehler.ScheiternBei(n, 61);
+        beenden.Klicken();
+        EXPECT_EQ(BytesLesen(beenden.ini), beenden.alt);
+        EXPECT_TRUE(beenden.OhneSpeichernBeendet(61));
+    }
+}
+
+// Ein echter Schreibfehler mitten in der neuen Datei: im Kindprozess darf keine Datei über 16 Bytes
+// hinaus wachsen (wie ein voller Datenträger). Die alte Datei bleibt Byte für Byte, und keine halbe
+// Datei bleibt daneben liegen.
+TEST(FehlerBeimBeenden, VollerDatentraegerMittenImSchreiben) {
+    Beenden beenden;
+    const int ergebnis = ImKindprozess([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit grenze{16, 16};
+        if (setrlimit(RLIMIT_FSIZE, &grenze) != 0)
+            return 98;
+        beenden.Klicken();
+        return beenden.OhneSpeichernBeendet(61) ? 0 : 1;
+    });
+    EXPECT_EQ(ergebnis, 0);
+    EXPECT_EQ(BytesLesen(beenden.ini), beenden.alt);
+    std::vector<std::string> namen;
+    for (const auto& eintrag : fs::directory_iterator(beenden.t.programm))
+        namen.push_back(eintrag.path().filename().string());
+    EXPECT_EQ(namen, std::vector<std::string>{"kestrav.ini"});
 }
 
 } // namespace
