@@ -153,6 +153,13 @@ TEST_F(Zuordnung, NameSchonInDerAnderenListeWirdNurGewaehlt) {
     EXPECT_TRUE(form.CommandBerechnen.Aktiviert());
 }
 
+TEST_F(Zuordnung, PfeileZeigenDieRichtung) {
+    form.Referenzpunkte.beiMausbewegung();
+    EXPECT_EQ(form.Richtungspfeil1.Caption() + form.Richtungspfeil3.Caption(), u"<<");
+    form.Neupunkte.beiMausbewegung();
+    EXPECT_EQ(form.Richtungspfeil1.Caption() + form.Richtungspfeil2.Caption(), u">>");
+}
+
 namespace {
 
 // Zählt die zeilenweise gelieferten Zeilen je Datei.
