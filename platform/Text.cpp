@@ -21,11 +21,17 @@ char NachByte(char16_t z) {
 
 } // namespace
 
+void Windows1252Anhaengen(std::string_view bytes, Text& ziel) {
+    const std::size_t alt = ziel.size();
+    ziel.resize(alt + bytes.size());
+    char16_t* z = ziel.data() + alt;
+    for (unsigned char b : bytes)
+        *z++ = b >= 0x80 && b < 0xA0 ? kObererBereich[b - 0x80] : char16_t(b);
+}
+
 Text AusWindows1252(std::string_view bytes) {
     Text t;
-    t.reserve(bytes.size());
-    for (unsigned char b : bytes)
-        t.push_back(b >= 0x80 && b < 0xA0 ? kObererBereich[b - 0x80] : char16_t(b));
+    Windows1252Anhaengen(bytes, t);
     return t;
 }
 

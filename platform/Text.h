@@ -10,6 +10,8 @@ using TextSicht = std::u16string_view;
 // Die undefinierten Bytes 0x81, 0x8D, 0x8F, 0x90, 0x9D werden zu U+0081 usw., damit jede Datei
 // unverändert zurückgeschrieben werden kann.
 Text AusWindows1252(std::string_view bytes);
+// Wie AusWindows1252, aber in einen vorhandenen Puffer: Zeilenleser sparen die Zuteilung je Zeile.
+void Windows1252Anhaengen(std::string_view bytes, Text& ziel);
 std::string NachWindows1252(TextSicht text);
 
 // Host-Namen (UTF-8) <-> Text. Ungültige UTF-8-Folgen werden Byte für Byte als U+FFFD gelesen.

@@ -17,6 +17,15 @@ public:
 
     // false: fertig.
     bool Stueck(TextSicht stueck, bool zeilenende) {
+        // Häufigster Fall: eine ganze Zeile in einem Stück, ohne Kopie geprüft.
+        if (zeilenende && zeile_.empty() && !gekappt_ && !imTreffer_) {
+            if (Enthaelt(stueck, suchtext_)) {
+                treffer_ = Text(stueck);
+                return false;
+            }
+            ++nummer_;
+            return true;
+        }
         zeile_.append(stueck);
         if (!imTreffer_ && Enthaelt(zeile_, suchtext_)) {
             if (gekappt_) {

@@ -242,6 +242,7 @@ void PosixDateisystem::ZeilenstueckeLesen(const Text& pfad,
     std::string puffer(kBlock, '\0');
     bool nachCr = false;
     bool angefangen = false; // die Zeile hat schon Stücke ohne Ende bekommen
+    Text stueck;
     while (std::size_t n = BlockLesen(datei.fd(), puffer.data(), puffer.size(), host)) {
         std::size_t pos = 0;
         while (pos < n) {
@@ -252,7 +253,8 @@ void PosixDateisystem::ZeilenstueckeLesen(const Text& pfad,
             const void* cr = std::memchr(puffer.data() + pos, '\r', n - pos);
             std::size_t ende =
                 cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - puffer.data()) : n;
-            Text stueck = AusWindows1252(std::string_view(puffer).substr(pos, ende - pos));
+            stueck.clear();
+            Windows1252Anhaengen(std::string_view(puffer).substr(pos, ende - pos), stueck);
             if (!cr) {
                 if (!stueck.empty()) {
                     angefangen = true;
