@@ -1,4 +1,4 @@
-// bench-warten [a|b]
+// bench_warten [a|b]
 //  a: Engine rechnet 10 s; gemessen wird die Prozessorzeit der wartenden Seite.
 //  b: 100 Punkte mit einer Engine, die sofort zurückkehrt; Start plus Warten je Punkt im
 //     Verhältnis zu 100 Starts von kestrav-cmd auf einem leeren Stapel ("ratio X").
@@ -129,7 +129,7 @@ void MessungB(Arbeitsplatz& platz, const std::string& kestravCmd) {
 
 int main(int argc, char** argv) {
     std::string welche = argc > 1 ? argv[1] : "ab";
-    char muster[] = "/tmp/bench-warten-XXXXXX";
+    char muster[] = "/tmp/bench_warten-XXXXXX";
     if (!mkdtemp(muster))
         return 1;
     fs::path ordner = muster;
