@@ -89,12 +89,15 @@ bool KeineGleichzeitigkeitVermerken(Basisformular& form) {
 
 } // namespace
 
-bool Fehlerpfad(Basisformular& form, const Laufzeitfehler& fehler) {
+bool Fehlerpfad(Basisformular& form, const Laufzeitfehler& fehler, bool punktInArbeit) {
     int nummer = fehler.nummer();
     try {
         form.umgebung.schleife.Ereignisse();
+        // Vorher leeren: scheitert das Lesen, darf kein Text eines früheren Laufs gemeldet werden.
+        form.zustand.Fehlerdateitext.clear();
         form.zustand.Fehlerdateitext = Fehlerdateitext(form.umgebung.datei);
-        if (Enthaelt(form.zustand.Fehlerdateitext, kKeineGleichzeitigkeit) &&
+        // Eine alte Fehlerdatei vor dem ersten Punkt gehört zu keinem Punkt dieses Laufs.
+        if (punktInArbeit && Enthaelt(form.zustand.Fehlerdateitext, kKeineGleichzeitigkeit) &&
             KeineGleichzeitigkeitVermerken(form))
             return true;
     } catch (const Laufzeitfehler& weiterer) {

@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     form.EndeFrame.SetzeCaption(u"Abbruch");
     form.CommandBerechnen.SetzeAktiviert(false);
 
-    const bool weiter = Fehlerpfad(form, Laufzeitfehler(57));
+    const bool weiter = Fehlerpfad(form, Laufzeitfehler(57), true);
     Pruefen(form.zustand.Fehlerdateitext == erwartet, "jede Zeile getrimmt hinter einem LF");
 
     if (Enthaelt(erwartet, Marke)) {

@@ -79,12 +79,11 @@ void CommandBerechnen_Click(Basisformular& form) {
             LaufzustandBeenden(form);
             return;
         } catch (const Laufzeitfehler& fehler) {
-            const bool weiter = Fehlerpfad(form, fehler);
+            const bool punktInArbeit = position >= 0 && position < anzahl;
+            const bool weiter = Fehlerpfad(form, fehler, punktInArbeit);
             if (form.lauf.Abgebrochen)
                 return;
-            // Weiter geht es nur hinter einem Punkt in Arbeit; vor dem ersten Punkt ist der Lauf
-            // nicht vorbereitet, nach dem letzten ist nichts mehr zu rechnen.
-            if (!weiter || position < 0 || position >= anzahl) {
+            if (!weiter) {
                 LaufzustandBeenden(form);
                 return;
             }

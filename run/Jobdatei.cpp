@@ -53,6 +53,8 @@ Text JobdateiText(const Text& qelAufruf, const Text& boAufruf, bool pause) {
 void LaufwerteSetzen(Basisformular& form) {
     form.bitteWarten.Label1.SetzeCaption(u"Qel/Bo Berechnung läuft ...");
     form.zustand.Warnungsanzahl = 0;
+    // Das Aufräumen hat das Mini-Protokoll gelöscht: jeder Lauf schreibt seine Kopfzeile neu.
+    form.lauf.KopfzeileGeschrieben = false;
     form.ProgressBar.SetzeMaximum(form.Neupunkte.Anzahl());
     form.lauf.Jahreskennung = JahreskennungAus(form.Neupunkte.Eintrag(0));
     form.lauf.Referenzkennungen = ReferenzkennungenAus(form.Referenzpunkte.Eintraege());

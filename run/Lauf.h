@@ -15,5 +15,6 @@ void LaufAbbrechen(Basisformular& form);
 void PunktAuswerten(Basisformular& form);
 // Nach dem letzten Punkt: Abschlussmeldung, Aufräumen, Fenster freigeben.
 void LaufAbschliessen(Basisformular& form);
-// Ein Laufzeitfehler im Lauf. true: der Lauf geht mit dem nächsten Punkt weiter.
-bool Fehlerpfad(Basisformular& form, const Laufzeitfehler& fehler);
+// Ein Laufzeitfehler im Lauf. true: der Lauf geht mit dem nächsten Punkt weiter. Das gibt es nur
+// mit einem Punkt in Arbeit; vor dem ersten und nach dem letzten wird jeder Fehler gemeldet.
+bool Fehlerpfad(Basisformular& form, const Laufzeitfehler& fehler, bool punktInArbeit);

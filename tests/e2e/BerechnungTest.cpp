@@ -75,10 +75,13 @@ TEST_F(Laufumgebung, AufraeumenVorJedemLaufUndKeineDoppeltenSchalter) {
         for (const auto& name : {"virt283.23o", "_ergebnis_np012830_list.txt",
                                  "_ergebnis_np012830_sol.txt", "_ergebnis_2830.erg", "x.err"})
             Datei(name, "engine\r\n");
+        Datei("_ergebnis_np012830_list.txt", "RovN\r\nnp01 1 2 3 high 1 95 12 7.5 1.8\r\n");
     };
 
     Berechnen();
     Berechnen();
+    // Auch das Mini-Protokoll des zweiten Laufs beginnt mit seiner Kopfzeile.
+    EXPECT_EQ(Inhalt("_ergebnis_283.mini").rfind("RovN", 0), 0u) << Inhalt("_ergebnis_283.mini");
 
     ASSERT_EQ(starts.size(), 2u);
     for (const char* name :

@@ -56,14 +56,23 @@ TEST_F(Punktauswertung, EllipsoidischeHoeheUndQelFehler) {
 TEST_F(Punktauswertung, FehlerpfadGehtNurOhneGleichzeitigeBeobachtungenWeiter) {
     Punkt(u"np032830.23o", u"np032830");
     env.Arbeitsdatei("np03.err", "  VEXLO-error: no simultaneous observations  \r\n  zweite  \r\n");
-    EXPECT_TRUE(Fehlerpfad(form, Laufzeitfehler(58)));
+    EXPECT_TRUE(Fehlerpfad(form, Laufzeitfehler(58), true));
     EXPECT_EQ(form.zustand.Warnungsanzahl, 1);
     EXPECT_TRUE(env.dialoge.protokoll.empty());
+
+    // Vor dem ersten Punkt gehört die alte Fehlerdatei zu keinem Punkt: gemeldet, nicht vermerkt.
+    const std::string info = Datei("_ergebnis_2830.info");
+    EXPECT_FALSE(Fehlerpfad(form, Laufzeitfehler(58), false));
+    EXPECT_EQ(form.zustand.Warnungsanzahl, 1);
+    EXPECT_EQ(Datei("_ergebnis_2830.info"), info);
+    ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
+    EXPECT_EQ(env.dialoge.protokoll[0].meldung.titel, u"Achtung Fehler!");
+    env.dialoge.protokoll.clear();
 
     form.zustand.Warnungsanzahl = 29999;
     form.QelWeitereParameter.SetzeText(u"-e10 +A$$$$$.atx +A$$$$$.atx");
     form.zustand.AntexSammeldatei = u"$$$$$.atx";
-    EXPECT_FALSE(Fehlerpfad(form, Laufzeitfehler(58)));
+    EXPECT_FALSE(Fehlerpfad(form, Laufzeitfehler(58), true));
     ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
     EXPECT_EQ(env.dialoge.protokoll[0].meldung.titel, u"Achtung Fehler!");
     EXPECT_EQ(env.dialoge.protokoll[0].meldung.text,
