@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     auto fenster = AnzeigeErstellen(argumente.at(1));
-    fenster->show();
+    // Wie der Texteditor, den der Lauf startet: maximiert und mit dem Fokus.
+    fenster->showMaximized();
+    fenster->activateWindow();
     return app.exec();
 }
