@@ -323,6 +323,19 @@ void PosixDateisystem::SicherErsetzen(const Text& pfad, const Text& inhalt) {
     VerzeichnisSynchronisieren(verzeichnis);
 }
 
+namespace {
+
+// Wie unter Windows: eine schreibgeschützte Datei wird nicht gelöscht, sondern meldet den Fehler.
+void DateiEntfernen(const std::string& host) {
+    struct stat info {};
+    if (lstat(host.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(host.c_str(), W_OK) != 0)
+        FehlerWerfen(errno, host);
+    if (unlink(host.c_str()) != 0)
+        FehlerWerfen(errno, host);
+}
+
+} // namespace
+
 void PosixDateisystem::Loeschen(const Text& pfadOderMuster) {
     auto [verzeichnisteil, name] = LetzteKomponenteAbtrennen(pfadOderMuster);
     if (!HatPlatzhalter(name)) {
@@ -334,8 +347,7 @@ void PosixDateisystem::Loeschen(const Text& pfadOderMuster) {
             FehlerWerfen(errno, host);
         if (S_ISDIR(info.st_mode))
             Werfen(53, host + ": Verzeichnis");
-        if (unlink(host.c_str()) != 0)
-            FehlerWerfen(errno, host);
+        DateiEntfernen(host);
         return;
     }
     NamePruefen(name, true);
@@ -343,11 +355,8 @@ void PosixDateisystem::Loeschen(const Text& pfadOderMuster) {
     auto namen = Passende(verzeichnis, name);
     if (namen.empty())
         Werfen(IstVerzeichnis(verzeichnis) ? 53 : 76, "keine Datei zu " + NachUtf8(name));
-    for (const auto& n : namen) {
-        std::string host = Anhaengen(verzeichnis, n);
-        if (unlink(host.c_str()) != 0)
-            FehlerWerfen(errno, host);
-    }
+    for (const auto& n : namen)
+        DateiEntfernen(Anhaengen(verzeichnis, n));
 }
 
 void PosixDateisystem::Umbenennen(const Text& alt, const Text& neu) {

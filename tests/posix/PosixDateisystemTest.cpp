@@ -106,6 +106,9 @@ TEST_F(PosixDatei, FehlernummernWieInDerFehlertabelle) {
     for (std::size_t i = 0; i < std::size(faelle); ++i)
         EXPECT_EQ(Fehlernummer(faelle[i].second), faelle[i].first) << "Fall " << i;
     if (geteuid() != 0) { // root übergeht Dateirechte
+        fs::permissions(c / "auch.txt", fs::perms::owner_read);
+        EXPECT_EQ(Fehlernummer([&] { ds->Loeschen(u"auch.txt"); }), 70);
+        EXPECT_TRUE(fs::exists(c / "auch.txt"));
         fs::permissions(c / "da.txt", fs::perms::none);
         EXPECT_EQ(Fehlernummer([&] { ds->Lesen(u"da.txt"); }), 70);
     }
