@@ -9,14 +9,11 @@
 PosixSysteminfo::PosixSysteminfo(std::vector<std::string> argumente)
     : argumente_(std::move(argumente)) {}
 
+// Fast alle 64-Bit-Maschinen tragen "64" im Namen (x86_64, aarch64, ia64, mips64el ...).
 std::string BitbreiteDerMaschine(const std::string& maschine) {
-    static const char* const b64[] = {"x86_64", "amd64",       "aarch64", "arm64",
-                                      "ppc64",  "ppc64le",     "s390x",   "riscv64",
-                                      "mips64", "loongarch64", "sparc64"};
-    for (const char* m : b64)
-        if (maschine == m)
-            return "64-bit";
-    return "32-bit";
+    const bool b64 =
+        maschine.find("64") != std::string::npos || maschine == "s390x" || maschine == "alpha";
+    return b64 ? "64-bit" : "32-bit";
 }
 
 Text PosixSysteminfo::Beschreibung() {
