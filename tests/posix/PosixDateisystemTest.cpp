@@ -1,6 +1,7 @@
 // Randfälle des POSIX-Dateidienstes; das Gewöhnliche läuft in den Kern- und Ablauftests mit.
 #include "Prozesstestbasis.h"
 #include "TempLaufwerke.h"
+#include "hilfen/Kindprozess.h"
 
 #include <gtest/gtest.h>
 
@@ -105,13 +106,21 @@ TEST_F(PosixDatei, FehlernummernWieInDerFehlertabelle) {
         {61, [&] { ds->Schreiben(u"z:\\dev\\full", u"x", true); }}};
     for (std::size_t i = 0; i < std::size(faelle); ++i)
         EXPECT_EQ(Fehlernummer(faelle[i].second), faelle[i].first) << "Fall " << i;
-    if (geteuid() != 0) { // root übergeht Dateirechte
-        fs::permissions(c / "auch.txt", fs::perms::owner_read);
-        EXPECT_EQ(Fehlernummer([&] { ds->Loeschen(u"auch.txt"); }), 70);
-        EXPECT_TRUE(fs::exists(c / "auch.txt"));
-        fs::permissions(c / "da.txt", fs::perms::none);
-        EXPECT_EQ(Fehlernummer([&] { ds->Lesen(u"da.txt"); }), 70);
-    }
+    // Dateirechte: root übergeht sie, also prüft ein Kindprozess als "nobody".
+    fs::permissions(c / "auch.txt", fs::perms::owner_read);
+    fs::permissions(c / "da.txt", fs::perms::none);
+    const int rechte = ImKindprozess([&] {
+        if (geteuid() == 0) {
+            fs::permissions(temp.Pfad(), fs::perms::all);
+            fs::permissions(c, fs::perms::all);
+            if (setgid(65534) != 0 || setuid(65534) != 0)
+                return 9;
+        }
+        if (Fehlernummer([&] { ds->Loeschen(u"auch.txt"); }) != 70 || !fs::exists(c / "auch.txt"))
+            return 1; // schreibgeschützt: nicht gelöscht
+        return Fehlernummer([&] { ds->Lesen(u"da.txt"); }) == 70 ? 0 : 2;
+    });
+    EXPECT_EQ(rechte, 0);
 }
 
 TEST_F(PosixDatei, NichtsBleibtOffen) {
