@@ -50,6 +50,24 @@ TEST_F(Punktauswertung, EllipsoidischeHoeheUndQelFehler) {
     ErwarteLaufzeitfehler(58, [&] { PunktAuswerten(form); });
 }
 
+// Normalhöhen: der erste Punkt ohne Ergebnisliste und Lösung, der zweite mit. Die Kopfzeile steht
+// trotzdem vorn; die Höhe steht rechtsbündig in acht Zeichen hinter zwei Leerzeichen.
+TEST_F(Punktauswertung, NormalhoeheErsterPunktOhneListe) {
+    env.EngineInstallieren();
+    form.QelHöheDhhn.Waehlen();
+    Punkt(u"np012830.23o", u"np012830");
+    PunktAuswerten(form);
+    Punkt(u"np022830.23o", u"np022830");
+    env.Arbeitsdatei("_ergebnis_np022830_list.txt", kKopf + "np02 1 2 3 high 1 95 12 7.5 1.8\r\n");
+    env.Arbeitsdatei("_ergebnis_np022830_sol.txt", "Loesung\r\nNHN-H\xF6he [m]: 123.456\r\n");
+    PunktAuswerten(form);
+    EXPECT_EQ(Datei("_ergebnis_283.mini"), kKopf.substr(0, kKopf.size() - 2) + "  NHN-H\xF6he\r\n" +
+                                               " * * * *          \r\n" +
+                                               "np02 1 2 3 high 1 95 12 7.5 1.8   123.456\r\n");
+    EXPECT_EQ(Datei("_ergebnis_283.PYXZ"), "* * * \r\nnp02 1 2 123.456\r\n");
+    EXPECT_EQ(form.zustand.Warnungsanzahl, 4);
+}
+
 // Nur fehlende gleichzeitige Beobachtungen führen zum nächsten Punkt, und nur unter 30000
 // Warnungen; sonst kommt der Fehlerbericht mit den Zeilen der Engine, und die Antennenschalter
 // gehen.
@@ -59,6 +77,9 @@ TEST_F(Punktauswertung, FehlerpfadGehtNurOhneGleichzeitigeBeobachtungenWeiter) {
     EXPECT_TRUE(Fehlerpfad(form, Laufzeitfehler(58), true));
     EXPECT_EQ(form.zustand.Warnungsanzahl, 1);
     EXPECT_TRUE(env.dialoge.protokoll.empty());
+    EXPECT_EQ(Datei("_ergebnis_2830.info"),
+              "Vexlo-Fehler: no simultaneous observations f\xFCr den "
+              "Punkt np032830.23o! Keine Berechnung m\xF6glich! ***\r\n");
 
     // Vor dem ersten Punkt gehört die alte Fehlerdatei zu keinem Punkt: gemeldet, nicht vermerkt.
     const std::string info = Datei("_ergebnis_2830.info");
@@ -100,7 +121,10 @@ TEST_F(Punktauswertung, AbschlussRaeumtAufUndOeffnetDasProtokoll) {
     LaufAbschliessen(form);
 
     ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
-    EXPECT_EQ(env.dialoge.protokoll[0].meldung.titel, u"Achtung Warnungen!");
+    EXPECT_EQ(Teile(env.dialoge.protokoll[0].meldung),
+              Teile({u"3 Neupunktkoordinaten mit 2 Warnungen berechnet!\nSiehe Datei "
+                     u"<_ergebnis_283.mini>!",
+                     u"Achtung Warnungen!", Knoepfe::OK, Symbol::Information}));
     EXPECT_EQ(env.prozesse.editor, std::vector<Text>{u"_ergebnis_283.mini"});
     EXPECT_EQ(form.BoWeitereParameter.Wert(), u"-e10 +Sb");
     std::vector<std::string> rest;
@@ -114,6 +138,10 @@ TEST_F(Punktauswertung, AbschlussRaeumtAufUndOeffnetDasProtokoll) {
     form.ErgebnisAnzeigen.SetzeWert(0);
     LaufAbschliessen(form);
     EXPECT_EQ(env.prozesse.editor.size(), 1u);
+    ASSERT_EQ(env.dialoge.protokoll.size(), 2u);
+    EXPECT_EQ(Teile(env.dialoge.protokoll[1].meldung),
+              Teile({u"3 Neupunktkoordinaten ohne Warnungen berechnet!", u"Kestrav", Knoepfe::OK,
+                     Symbol::Information}));
 }
 
 } // namespace
