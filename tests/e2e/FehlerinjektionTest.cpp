@@ -26,13 +26,21 @@ std::string Ausgaben(const fs::path& arbeit) {
     return stand;
 }
 
+// Ein Lauf über dem Dateisystem, das den n-ten schreibenden Zugriff scheitern lässt.
+class Fehlerlauf : public Testlauf {
+public:
+    Fehlerlauf()
+        : Testlauf([](TestUmgebung& t) { return std::make_unique<FehlerDateisystem>(*t.datei); }),
+          fehler(static_cast<FehlerDateisystem&>(*dateien)) {}
+
+    FehlerDateisystem& fehler;
+};
+
 // Drei Neupunkte mit Antennenkorrektur und Normalhöhen; die Engine-Nachbildung schreibt je Stapel
 // Qel-Log (beim zweiten mit Fehler), Ergebnisliste, Lösungsdatei und virtuelle Station.
-class Dreipunktlauf : public Testlauf {
+class Dreipunktlauf : public Fehlerlauf {
 public:
-    Dreipunktlauf()
-        : Testlauf([](TestUmgebung& t) { return std::make_unique<FehlerDateisystem>(*t.datei); }),
-          fehler(static_cast<FehlerDateisystem&>(*dateien)) {
+    Dreipunktlauf() {
         t.EngineInstallieren();
         form.Referenzpunkte.Hinzufuegen(u"cccc2830.23o");
         Neupunkte({u"np012830.23o", u"np022830.23o", u"np032830.23o"});
@@ -53,8 +61,6 @@ public:
                   "NHN-H\xF6he [m]: 1" + stamm.substr(3, 1) + "3.456\r\n");
         };
     }
-
-    FehlerDateisystem& fehler;
 };
 
 TEST(Fehlerinjektion, JederSchreibendeZugriffKannScheitern) {
@@ -95,11 +101,9 @@ TEST(Fehlerinjektion, JederSchreibendeZugriffKannScheitern) {
 }
 
 // Beenden mit geänderten Einstellungen über einer kestrav.ini mit einer eigenen Zeile.
-class Beenden : public Testlauf {
+class Beenden : public Fehlerlauf {
 public:
-    Beenden()
-        : Testlauf([](TestUmgebung& t) { return std::make_unique<FehlerDateisystem>(*t.datei); }),
-          fehler(static_cast<FehlerDateisystem&>(*dateien)) {
+    Beenden() {
         t.EngineInstallieren();
         BytesSchreiben(ini, alt);
         FormularLaden(form);
@@ -119,7 +123,6 @@ public:
                gezeigt.symbol == Symbol::Ausrufezeichen;
     }
 
-    FehlerDateisystem& fehler;
     fs::path ini = t.programm / "kestrav.ini";
     std::string alt = BytesLesen(KESTRAV_SOURCE_DIR "/data/kestrav.ini") + "eigene Zeile\r\n";
 };
