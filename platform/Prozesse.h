@@ -25,4 +25,13 @@ public:
     virtual Text ZugeordnetesProgramm(const Text& datei) = 0;
     // Öffnet eine Textdatei im Editor des Systems, ohne zu warten (Windows: notepad).
     virtual void TexteditorOeffnen(const Text& datei) = 0;
+    // Darf der Dateiname in einer Zeile der Stapeldatei stehen, ohne dass der Befehlsinterpreter
+    // daraus einen weiteren Befehl macht? Überall nicht mit einem Steuerzeichen (unter 0x20, 0x7F);
+    // cmd.exe liest zusätzlich & | < > ^ % ! ( ).
+    virtual bool InStapelzeileSicher(TextSicht name) const {
+        for (char16_t z : name)
+            if (z < 0x20 || z == 0x7F)
+                return false;
+        return true;
+    }
 };
