@@ -1,9 +1,24 @@
 #include "platform/Zahlen.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
+
+namespace {
+
+// Die Oberfläche stellt den Prozess auf die Sprache des Desktops um; strtod läse dann unter
+// de_DE "7.5" als 7. from_chars kennt nur den Punkt, gleich unter welchem Gebietsschema.
+// Ein Vorzeichen "+" kennt es nicht, also fällt es vorher weg ("+-5" ist keine Zahl).
+std::from_chars_result ZahlLesen(const std::string& s, double& wert) {
+    const char* anfang = s.data();
+    const char* ende = s.data() + s.size();
+    if (anfang != ende && *anfang == '+' && !(ende - anfang > 1 && anfang[1] == '-'))
+        ++anfang;
+    return std::from_chars(anfang, ende, wert, std::chars_format::general);
+}
+
+} // namespace
 
 double FuehrendeZahl(TextSicht text) {
     // Erst die Zeichen ohne Leerzeichen und Tabulatoren sammeln, dann wie Val() lesen.
@@ -48,8 +63,9 @@ double FuehrendeZahl(TextSicht text) {
         if (expZiffern)
             zahl += exponent;
     }
-    double wert = std::strtod(zahl.c_str(), nullptr);
-    if (!std::isfinite(wert))
+    double wert = 0.0;
+    // Überlauf ergibt wie bisher 0, ein Unterlauf ist ohnehin fast 0.
+    if (ZahlLesen(zahl, wert).ec != std::errc() || !std::isfinite(wert))
         return 0.0;
     return wert;
 }
@@ -75,7 +91,10 @@ bool IstZahl(TextSicht text) {
         return false;
     std::size_t e = s.find_last_not_of(" \t");
     s = s.substr(a, e - a + 1);
-    char* ende = nullptr;
-    std::strtod(s.c_str(), &ende);
-    return ende && *ende == '\0' && s.find_first_of("xXnNiI") == std::string::npos;
+    double wert = 0.0;
+    const std::from_chars_result gelesen = ZahlLesen(s, wert);
+    // Auch zu große oder zu kleine Zahlen sind Zahlen; "inf" und "nan" nicht.
+    const bool gueltig = gelesen.ec == std::errc() || gelesen.ec == std::errc::result_out_of_range;
+    return gueltig && gelesen.ptr == s.data() + s.size() &&
+           s.find_first_of("xXnNiI") == std::string::npos;
 }

@@ -24,6 +24,21 @@ kestrav_pakete() {
     "${als[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
 }
 
+# Die UI-Tests laufen auch unter de_DE.UTF-8 (Dezimalkomma); Debian erzeugt es erst auf Wunsch.
+kestrav_gebietsschema_de() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    kestrav_pakete locales
+    local als=()
+    [ "$(id -u)" -ne 0 ] && als=(sudo)
+    if grep -q '^# *de_DE.UTF-8 UTF-8' /etc/locale.gen; then
+        "${als[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    elif ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+        echo 'de_DE.UTF-8 UTF-8' | "${als[@]}" tee -a /etc/locale.gen >/dev/null
+    fi
+    "${als[@]}" locale-gen
+}
+
 # Was Bau und Tests brauchen.
 KESTRAV_BAUPAKETE=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
-                   qt6-base-dev libgl-dev libproj-dev proj-data proj-bin)
+                   qt6-base-dev libgl-dev libproj-dev proj-data proj-bin
+                   locales qt6-translations-l10n)

@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
 kestrav_pakete "${KESTRAV_BAUPAKETE[@]}"
+kestrav_gebietsschema_de
 
 preset=${KESTRAV_PRESET:-default}
 cmake --preset "$preset"

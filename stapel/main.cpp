@@ -4,12 +4,14 @@
 #include "StapelDialoge.h"
 #include "StapelProzesse.h"
 #include "StapelSchleife.h"
+#include "evaluation/Auswertung.h"
 #include "platform/posix/PosixDateisystem.h"
 #include "platform/posix/PosixProzesse.h"
 #include "platform/posix/PosixSysteminfo.h"
 #include "shell/Basisformular.h"
 #include "shell/Start.h"
 
+#include <clocale>
 #include <filesystem>
 #include <iostream>
 
@@ -63,6 +65,8 @@ bool ReferenzVerschieben(Basisformular& form, const std::string& name) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Wie das Fenster unter dem Gebietsschema des Desktops: beide Programme rechnen gleich.
+    std::setlocale(LC_ALL, "");
     std::string fehler;
     auto args = ArgumenteLesen(std::vector<std::string>(argv + 1, argv + argc), fehler);
     if (!args)
@@ -88,6 +92,8 @@ int main(int argc, char** argv) {
     Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
 
     Basisformular form(umgebung);
+    prozesse.EngineprotokollNach(
+        [&form] { return "_ergebnis_" + NachUtf8(Tagescode(form)) + ".stapel.log"; });
     if (!args->einstellungen.empty())
         form.zustand.Einstellungsdatei = datei.AusHostpfad(
             AusUtf8(std::filesystem::absolute(args->einstellungen).lexically_normal().string()));
