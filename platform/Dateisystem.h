@@ -36,7 +36,8 @@ public:
     // 58, wenn das Ziel schon existiert; 53, wenn die Quelle fehlt.
     virtual void Umbenennen(const Text& alt, const Text& neu) = 0;
     // Namen (ohne Verzeichnis) der gewöhnlichen, nicht versteckten Dateien, die zum Muster der
-    // letzten Pfadkomponente passen, nach Namen ohne Rücksicht auf Groß-/Kleinschreibung sortiert.
+    // letzten Pfadkomponente passen, sortiert wie ein NTFS-Verzeichnis (Großformen verglichen,
+    // siehe NtfsVorher: "npa", "NPB", "np^", "np_").
     // Ein fehlendes Verzeichnis ergibt eine leere Liste.
     virtual std::vector<Text> Auflisten(const Text& pfadMitMuster) = 0;
 

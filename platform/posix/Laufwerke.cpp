@@ -139,8 +139,14 @@ std::optional<std::string> Laufwerke::NachHost(TextSicht windowsPfad, TextSicht 
         return std::nullopt;
 
     std::string host = *wurzel;
+    std::size_t erster = 0;
+    if (const Gemerkt* gemerkt = LaengsterGemerkter(*absolut)) {
+        host = gemerkt->host;
+        erster = gemerkt->windows.teile.size();
+    }
     bool aufgeloest = true;
-    for (const Text& teil : absolut->teile) {
+    for (std::size_t i = erster; i < absolut->teile.size(); ++i) {
+        const Text& teil = absolut->teile[i];
         std::string genau = Anhaengen(host, NachUtf8(teil));
         if (aufgeloest && !Vorhanden(genau)) {
             if (auto fund = EintragOhneGross(host, teil)) {
@@ -185,4 +191,34 @@ Text Laufwerke::AusHost(const std::string& hostpfad) const {
         if (z == '/')
             z = '\\';
     return ergebnis + AusUtf8(rest);
+}
+
+void Laufwerke::Merken(const std::string& hostverzeichnis) const {
+    const std::string host = HostpfadNormieren(hostverzeichnis);
+    auto windows = PfadVervollstaendigen(AusHost(host), u"");
+    if (!windows)
+        return;
+    for (Text& teil : windows->teile)
+        teil = Klein(teil);
+    // Die jüngste Wahl gilt: ein früher gemerktes Verzeichnis gleichen Namens weicht.
+    std::erase_if(*gemerkt_, [&](const Gemerkt& g) {
+        return g.windows.laufwerk == windows->laufwerk && g.windows.teile == windows->teile;
+    });
+    gemerkt_->push_back({std::move(*windows), host});
+}
+
+const Laufwerke::Gemerkt* Laufwerke::LaengsterGemerkter(const AbsoluterPfad& pfad) const {
+    const Gemerkt* bester = nullptr;
+    for (const Gemerkt& g : *gemerkt_) {
+        if (g.windows.laufwerk != pfad.laufwerk || g.windows.teile.size() > pfad.teile.size())
+            continue;
+        if (bester && g.windows.teile.size() < bester->windows.teile.size())
+            continue;
+        bool passt = true;
+        for (std::size_t i = 0; passt && i < g.windows.teile.size(); ++i)
+            passt = Klein(pfad.teile[i]) == g.windows.teile[i];
+        if (passt)
+            bester = &g;
+    }
+    return bester;
 }

@@ -3,10 +3,13 @@
 // Z: ist "/", C: liegt unter ${XDG_DATA_HOME:-$HOME/.local/share}/kestrav/c, jeder Buchstabe X
 // lässt sich mit KESTRAV_LAUFWERK_X setzen.
 #include "platform/Text.h"
+#include "platform/Windowspfad.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Laufwerke {
 public:
@@ -26,6 +29,19 @@ public:
     // Laufwerksbuchstabe klein, "\" als Trenner.
     Text AusHost(const std::string& hostpfad) const;
 
+    // Ein Host-Verzeichnis, wie Dateidialog oder Befehlszeile es genannt haben. Die Logik schreibt
+    // Arbeits- und Programmverzeichnis klein; liegen "CASE/Tag1" und "case/tag1" nebeneinander,
+    // führt ein Windows-Pfad, der ohne Rücksicht auf Groß-/Kleinschreibung in dieses Verzeichnis
+    // zeigt, trotzdem genau dorthin. Kopien einer Zuordnung teilen sich, was gemerkt ist.
+    void Merken(const std::string& hostverzeichnis) const;
+
 private:
+    struct Gemerkt {
+        AbsoluterPfad windows; // Komponenten klein
+        std::string host;
+    };
+    const Gemerkt* LaengsterGemerkter(const AbsoluterPfad& pfad) const;
+
     std::map<char16_t, std::string> wurzeln_;
+    std::shared_ptr<std::vector<Gemerkt>> gemerkt_ = std::make_shared<std::vector<Gemerkt>>();
 };

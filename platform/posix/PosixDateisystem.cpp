@@ -2,6 +2,7 @@
 
 #include "platform/Laufzeitfehler.h"
 #include "platform/Muster.h"
+#include "platform/Namensordnung.h"
 #include "platform/Windowspfad.h"
 #include "platform/posix/Fehlernummern.h"
 
@@ -164,7 +165,7 @@ std::vector<std::string> PosixDateisystem::Passende(const std::string& verzeichn
         FehlerWerfen(errno, verzeichnis);
     }
     struct Fund {
-        Text schluessel;
+        Text text;
         std::string name;
     };
     std::vector<Fund> funde;
@@ -181,14 +182,15 @@ std::vector<std::string> PosixDateisystem::Passende(const std::string& verzeichn
         if (!PasstZuMuster(text, muster) || fstatat(dirfd(dir), name.c_str(), &info, 0) != 0 ||
             !S_ISREG(info.st_mode))
             continue;
-        funde.push_back({Klein(text), std::move(name)});
+        funde.push_back({std::move(text), std::move(name)});
     }
     int lesefehler = errno;
     closedir(dir);
     if (lesefehler != 0)
         FehlerWerfen(lesefehler, verzeichnis);
+    // Listenfolge ist Rechenfolge, und der erste Eintrag bestimmt den Tag: wie unter NTFS.
     std::sort(funde.begin(), funde.end(), [](const Fund& a, const Fund& b) {
-        return a.schluessel != b.schluessel ? a.schluessel < b.schluessel : a.name < b.name;
+        return a.text != b.text ? NtfsVorher(a.text, b.text) : a.name < b.name;
     });
     std::vector<std::string> namen;
     namen.reserve(funde.size());
@@ -437,7 +439,13 @@ void PosixDateisystem::VerzeichnisWechseln(const Text& pfad) {
 void PosixDateisystem::AlleSchliessen() {}
 
 Text PosixDateisystem::AusHostpfad(const Text& hostpfad) {
-    return laufwerke_.AusHost(NachUtf8(hostpfad));
+    const std::string host = NachUtf8(hostpfad);
+    struct stat info {};
+    const bool verzeichnis = stat(host.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    const std::string ordner = verzeichnis ? host : host.substr(0, host.rfind('/') + 1);
+    if (!ordner.empty() && stat(ordner.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        laufwerke_.Merken(ordner);
+    return laufwerke_.AusHost(host);
 }
 
 Text PosixDateisystem::NachHostpfad(const Text& pfad) {

@@ -75,3 +75,25 @@ TEST(Laufwerke, AusHostUeberLaengsteWurzel) {
     // getcwd() liefert den echten Pfad; er gehört trotzdem zu dem Laufwerk über den Link.
     EXPECT_EQ(l.AusHost(fs::canonical(temp / "echt/daten").string()), u"d:\\daten");
 }
+
+// "CASE/Tag1" und "case/tag1" nebeneinander: der klein geschriebene Pfad führt erst zum genauen
+// Treffer, nach dem Merken (auch über eine Kopie) in das gemerkte Verzeichnis, die jüngste Wahl
+// gewinnt.
+TEST(Laufwerke, GemerktesVerzeichnisVorGenauemTreffer) {
+    TempVerzeichnis temp;
+    fs::create_directories(temp / "CASE/Tag1/Unter");
+    fs::create_directories(temp / "case/tag1/unter");
+    Laufwerke l;
+    l.Setzen(u'c', temp.Pfad().string());
+    const Laufwerke kopie = l;
+    auto host = [&](const char16_t* pfad) {
+        return kopie.NachHost(pfad).value().substr(temp.Pfad().string().size());
+    };
+    EXPECT_EQ(host(u"c:\\case\\tag1\\x.atx"), "/case/tag1/x.atx");
+    l.Merken((temp / "CASE/Tag1/").string());
+    EXPECT_EQ(host(u"c:\\case\\tag1\\x.atx"), "/CASE/Tag1/x.atx");
+    EXPECT_EQ(host(u"c:\\case\\tag1\\unter"), "/CASE/Tag1/Unter");
+    EXPECT_EQ(host(u"c:\\case\\tag2"), "/case/tag2");
+    l.Merken((temp / "case/tag1").string());
+    EXPECT_EQ(host(u"c:\\CASE\\TAG1\\x.atx"), "/case/tag1/x.atx");
+}

@@ -61,6 +61,10 @@ TEST_F(PosixDatei, AuflistenUndLoeschenNurGewoehnlicheSichtbareDateien) {
     EXPECT_EQ(ds->Auflisten(u"c:\\TAG\\*.??o"), (V{u"A.12O", u"b.12o"}));
     EXPECT_EQ(ds->Auflisten(u"c:\\tag\\readme"), V{u"README"});
     EXPECT_EQ(ds->Auflisten(u"c:\\fehlt\\*.*"), V{});
+    for (const char* name : {"np_1.12o", "np^1.12o", "NPB1.12o", "npa1.12o"})
+        BytesSchreiben(c / "ntfs" / name, "");
+    EXPECT_EQ(ds->Auflisten(u"c:\\ntfs\\*.*"),
+              (V{u"npa1.12o", u"NPB1.12o", u"np^1.12o", u"np_1.12o"}));
     EXPECT_EQ(ds->Auflisten(u"c:\\tag\\README\\*.*"), V{});
     // Versteckt heißt nur: nicht aufgelistet.
     EXPECT_TRUE(ds->Existiert(u"c:\\tag\\.versteckt.12o"));
