@@ -41,8 +41,13 @@ void AntexDateienSammeln(Basisformular& form) {
     if (DateiExistiert(u.datei, sammeldatei))
         u.datei.Loeschen(sammeldatei);
 
-    const std::vector<Text> namen =
-        DateienAuflisten(u.datei, form.zustand.Arbeitsverzeichnis, u"*.atx");
+    // Mit einer Datei gestartet und nie den Dialog benutzt: Arbeitsverzeichnis ist leer, aber
+    // "Daten neu laden" hat das aktuelle Verzeichnis gelesen; dessen ANTEX-Dateien gelten, nicht
+    // die der Laufwerkswurzel.
+    const Text& arbeitsverzeichnis = form.zustand.Arbeitsverzeichnis;
+    const std::vector<Text> namen = DateienAuflisten(
+        u.datei, arbeitsverzeichnis.empty() ? u.datei.AktuellesVerzeichnis() : arbeitsverzeichnis,
+        u"*.atx");
     if (namen.size() == 1 && namen.front().empty()) {
         u.dialoge.Zeigen({u"Es wurden keine Antenndateien im Arbeitsverzeichnis vorgefunden!   ",
                           u"Kestrav", Knoepfe::OK, Symbol::Information, 1});

@@ -56,14 +56,17 @@ void GeoidprüfungMelden(Basisformular& form) {
     form.QelHöheEllips.Waehlen();
 }
 
-// Ein Host-Pfad ("/home/...") wird erst in seine Windows-Form gebracht, damit Laufwerk und
-// Verzeichnis daraus folgen wie bei einem Windows-Pfad.
+// Ein Host-Pfad ("/home/...", auch relativ wie "tag1/x.23o") wird erst in seine Windows-Form
+// gebracht, damit Laufwerk und Verzeichnis daraus folgen wie bei einem Windows-Pfad. Ein
+// relativer gilt zum Verzeichnis der Shell, die das Programm gestartet hat.
 void StartargumentSetzen(Basisformular& form) {
     Umgebung& u = form.umgebung;
     Text& argument = form.zustand.Startargument;
     argument = Entfernen(u.system.Befehlszeile(), u"\"");
     const Text ohneBlanks = TrimmenLinks(argument);
-    if (!ohneBlanks.empty() && ohneBlanks.front() == u'/')
+    const bool laufwerk = ohneBlanks.size() >= 2 && ohneBlanks[1] == u':';
+    const bool hostform = Enthaelt(ohneBlanks, u"/") && !Enthaelt(ohneBlanks, u"\\");
+    if (!laufwerk && hostform)
         argument = u.datei.AusHostpfad(ohneBlanks);
 }
 

@@ -87,7 +87,7 @@ TEST(Start, SystembreiteAusDerBeschreibung) {
 // Befehlszeile -> Startargument, aktuelles Verzeichnis und Arbeitsverzeichnis des Prozesses; ohne
 // Rückstrich wird nur ein Laufwerkswechsel versucht, der scheitert und nichts ändert.
 TEST(Start, BefehlszeileWirdStartargumentUndVerzeichnis) {
-    for (int fall = 0; fall < 3; ++fall) {
+    for (int fall = 0; fall < 4; ++fall) {
         SCOPED_TRACE(fall);
         TestUmgebung t;
         t.EngineInstallieren();
@@ -104,6 +104,8 @@ TEST(Start, BefehlszeileWirdStartargumentUndVerzeichnis) {
             {u"mess1.24o", u"mess1.24o", u"c:\\daten\\tag1", t.arbeit},
             {u"\"" + AusUtf8((host / "mess1.24o").string()) + u"\"", hostWindows + u"\\mess1.24o",
              hostWindows, host},
+            // Relativ zum Verzeichnis der Shell, wie "kestrav tag1/x.23o".
+            {u"../tag2/mess1.24o", u"c:\\daten\\tag2\\mess1.24o", u"c:\\daten\\tag2", tag2},
         };
         const auto& [befehlszeile, argument, verzeichnis, prozessverzeichnis] = faelle[fall];
         t.system.befehlszeile = befehlszeile;

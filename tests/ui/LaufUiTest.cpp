@@ -167,3 +167,42 @@ TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
     EXPECT_EQ(balken->value(), 0);
     EXPECT_FALSE(Widget<QTimer>("TimerAbbruch")->isActive());
 }
+
+// Vom Desktop mit einer Datei gestartet ("kestrav %f"), ohne den Dialog: "Daten neu laden" liest
+// den Ordner der Datei, und der Demotag rechnet mit den ANTEX-Dateien dieses Ordners, nicht mit
+// denen der Laufwerkswurzel (die fehlen, und jeder Punkt bekäme eine falsche Warnung).
+TEST(StartMitDatei, DemotagUeberDatenNeuLaden) {
+    TestUmgebung env;
+    const fs::path tag = env.temp / "demotag";
+    for (const auto& [schalter, ziel] : {std::pair{"--installieren", env.vexlo}, {"--demo", tag}})
+        ASSERT_EQ(std::system((KESTRAV_BIN_DIR "/vexlo-sim " + std::string(schalter) + " '" +
+                               ziel.string() + "' > /dev/null")
+                                  .c_str()),
+                  0);
+    BytesSchreiben(env.programm / "kestrav.ini",
+                   BytesLesen(fs::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini"));
+    setenv("KESTRAV_LAUFWERK_C", env.laufwerkC.c_str(), 1);
+    setenv("KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd", 1);
+    setenv("KESTRAV_ANZEIGE", "/bin/true", 1);
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    PosixProzesse prozesse{env.laufwerke};
+    QtEreignisschleife schleife;
+    env.umgebung = std::make_unique<Umgebung>(
+        Umgebung{*env.datei, prozesse, schleife, env.dialoge, env.programmdienst, env.system});
+    env.system.befehlszeile = AusUtf8((tag / "np012830.23o").string());
+    Basisformular& form = env.Formular();
+    Hauptfenster fenster(form);
+    FormularLaden(form);
+    form.fenster.Zeigen();
+    QApplication::processEvents();
+
+    for (const char* knopf : {"ResetRINEX", "AutoZuordnungReferenz", "CommandBerechnen"})
+        QTest::mouseClick(fenster.findChild<QPushButton*>(QString::fromUtf8(knopf)),
+                          Qt::LeftButton);
+    EXPECT_EQ(form.zustand.Arbeitsverzeichnis, Text());
+    EXPECT_EQ(env.dialoge.Texte(),
+              (std::vector<Text>{u"Alle Ergebnisdateien werden jetzt überschrieben!   ",
+                                 u"3 Neupunktkoordinaten mit 9 Warnungen berechnet!\n"
+                                 u"Siehe Datei <_ergebnis_283.mini>!"}));
+}
