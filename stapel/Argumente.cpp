@@ -17,6 +17,7 @@ const char* const STAPEL_HILFE =
     "  --help                 diese Hilfe\n"
     "\n"
     "Jede Meldung erscheint als Block \"== Titel ==\", Text, \"-> Antwort\".\n"
+    "Die Ausgaben der Engine stehen in _ergebnis_<Tag>.stapel.log neben den Ergebnissen.\n"
     "\n"
     "Rückgabewert: 0 ohne Warnungen berechnet, 1 mit Warnungen berechnet,\n"
     "              2 vorzeitig beendet, 3 nicht gestartet.\n";

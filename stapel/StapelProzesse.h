@@ -1,16 +1,22 @@
 #pragma once
 #include "platform/Prozesse.h"
 
+#include <functional>
+#include <string>
+
 // Ohne Bildschirm läuft der Rechenkern immer ohne Fenster, und der Editor öffnet sich nur auf
-// Wunsch; alles andere reicht der Dienst an die Plattform weiter.
+// Wunsch; alles andere reicht der Dienst an die Plattform weiter. Die Standardausgabe gehört den
+// Meldungen: was die Engine (und "pause") ausgibt, landet im Protokoll neben den Ergebnissen,
+// das der Lauf zu Beginn leert, oder ohne Protokollnamen nirgends.
 class StapelProzesse : public Prozesse {
 public:
     StapelProzesse(Prozesse& plattform, bool editorOeffnen)
         : plattform_(plattform), editorOeffnen_(editorOeffnen) {}
 
-    int StapelStarten(const Text& stapeldatei, Fensterstil) override {
-        return plattform_.StapelStarten(stapeldatei, Fensterstil::MinimiertOhneFokus);
-    }
+    // Hostname des Engine-Protokolls relativ zum aktuellen Verzeichnis; "" heißt nirgends.
+    void EngineprotokollNach(std::function<std::string()> name) { protokoll_ = std::move(name); }
+
+    int StapelStarten(const Text& stapeldatei, Fensterstil) override;
     int ProgrammStarten(const Text& programm, const Text& argumente, Fensterstil stil) override {
         return plattform_.ProgrammStarten(programm, argumente, stil);
     }
@@ -24,4 +30,6 @@ public:
 private:
     Prozesse& plattform_;
     bool editorOeffnen_;
+    std::function<std::string()> protokoll_;
+    bool protokollBegonnen_ = false;
 };

@@ -21,8 +21,10 @@ Prozesslauf gLauf;
 fs::path Tag() {
     return gOrt->Pfad() / "tag";
 }
-fs::path Ausgeliefert() {
-    return fs::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini";
+// Die ausgelieferten Einstellungen mit "Anzeige Berechnung": "pause" am Ende jedes Punktes.
+std::string Einstellungen() {
+    std::string ini = BytesLesen(fs::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini");
+    return ini.replace(ini.find("Anzeige Berechnung = 0"), 22, "Anzeige Berechnung = 1");
 }
 std::string Datei(const std::string& name) {
     return BytesLesen(Tag() / name);
@@ -69,7 +71,7 @@ protected:
         }
         // Eine eigene Einstellungsdatei: build/bin/kestrav.ini kann ein anderer Lauf verändert
         // haben.
-        fs::copy_file(Ausgeliefert(), gOrt->Pfad() / "kestrav.ini");
+        BytesSchreiben(gOrt->Pfad() / "kestrav.ini", Einstellungen());
         gLauf = ProzessAusfuehren(
             {{KESTRAV_BIN_DIR "/kestrav-stapel", "--ja", "--einstellungen",
               (gOrt->Pfad() / "kestrav.ini").string(), (Tag() / "np012830.23o").string()},
@@ -83,7 +85,8 @@ protected:
     static void TearDownTestSuite() { gOrt.reset(); }
 };
 
-// Meldungen und Exitcode, keine Reste im Tagesverzeichnis, Einstellungen unverändert. np03 liegt
+// Meldungen und Exitcode, keine Reste im Tagesverzeichnis, Einstellungen unverändert, die Ausgaben
+// des Rechenkerns im Protokoll. np03 liegt
 // zeitlich neben den Referenzen: Qel und Bo schreiben ihre *.err, Kestrav liest sie nur im
 // Fehlerweg, und der wird ohne Laufzeitfehler nicht betreten.
 TEST_F(DemotagStapel, MeldungenExitcodeUndAufgeraeumt) {
@@ -104,7 +107,10 @@ TEST_F(DemotagStapel, MeldungenExitcodeUndAufgeraeumt) {
     }
     EXPECT_TRUE(fs::exists(Tag() / "qel.err"));
     EXPECT_TRUE(fs::exists(Tag() / "_ergebnis_np032830_qelelog.txt"));
-    EXPECT_EQ(BytesLesen(gOrt->Pfad() / "kestrav.ini"), BytesLesen(Ausgeliefert()));
+    EXPECT_EQ(BytesLesen(gOrt->Pfad() / "kestrav.ini"), Einstellungen());
+    // Was Engine und "pause" ausgeben, steht im Protokoll statt zwischen den Meldungen.
+    EXPECT_NE(Datei("_ergebnis_283.stapel.log").find("cken Sie eine beliebige Taste"),
+              std::string::npos);
 }
 
 // Je Punkt die Zeile der Ergebnisliste, die Marken der fünf Tests und die Normalhöhe der Lösung
