@@ -25,6 +25,16 @@ void BetrachterStarten(Prozesse& prozesse, const Text& datei, const Text& argume
         prozesse.ProgrammStarten(programm, argumente, Fensterstil::MaximiertMitFokus);
 }
 
+// Die feste Adresse der Hilfe; liegt dort keine Seite (jede Installation außer der unter
+// Windows in genau diesem Ordner), die mitgelieferte neben dem Programm.
+Text HilfeAdresse(Dateisystem& datei, const Sitzungszustand& z, bool breit64) {
+    const Text fest = breit64 ? u"C:/Program Files (x86)/Kestrav/KestravHilfe.htm"
+                              : u"C:/Programme/Kestrav/KestravHilfe.htm";
+    if (!datei.Existiert(fest))
+        return u"\"file://" + z.Programmverzeichnis + u"KestravHilfe.htm\"";
+    return breit64 ? u"\"file://" + fest + u"\"" : u"file://" + fest;
+}
+
 } // namespace
 
 Text FindeBetrachter(Prozesse& prozesse, const Text& Datei) {
@@ -102,12 +112,9 @@ void KestravHilfeMenü_Click(Basisformular& form) {
         if (form.umgebung.datei.Existiert(u"m:/Kestrav/KestravHilfe.html"))
             BetrachterStarten(prozesse, u"m:/Kestrav/KestravHilfe.htm",
                               u"file://m:/Kestrav/KestravHilfe.htm");
-        else if (breit64)
-            BetrachterStarten(prozesse, z.Programmverzeichnis + u"KestravHilfe.htm",
-                              u"\"file://C:/Program Files (x86)/Kestrav/KestravHilfe.htm\"");
         else
             BetrachterStarten(prozesse, z.Programmverzeichnis + u"KestravHilfe.htm",
-                              u"file://C:/Programme/Kestrav/KestravHilfe.htm");
+                              HilfeAdresse(form.umgebung.datei, z, breit64));
     } catch (...) {
     }
 }

@@ -7,6 +7,11 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
+
+#include <algorithm>
 
 QString AnzeigetextLaden(const QString& pfad, bool* ok) {
     QFile datei(pfad);
@@ -20,6 +25,25 @@ QString AnzeigetextLaden(const QString& pfad, bool* ok) {
     return text;
 }
 
+namespace {
+
+// Geöffnet wird maximiert; wiederhergestellt passt die längste Zeile des Protokolls ohne
+// waagerechtes Blättern hinein, soweit der Bildschirm reicht.
+int PassendeBreite(const QPlainTextEdit& anzeige) {
+    int zeile = 0;
+    for (const QString& text : anzeige.toPlainText().split(u'\n'))
+        zeile = std::max(zeile, anzeige.fontMetrics().horizontalAdvance(text));
+    const int rand = 2 * anzeige.frameWidth() +
+                     2 * static_cast<int>(anzeige.document()->documentMargin()) +
+                     anzeige.verticalScrollBar()->sizeHint().width() + 8;
+    int breite = std::max(760, zeile + rand);
+    if (const QScreen* bildschirm = anzeige.screen())
+        breite = std::min(breite, bildschirm->availableGeometry().width());
+    return breite;
+}
+
+} // namespace
+
 std::unique_ptr<QWidget> AnzeigeErstellen(const QString& pfad) {
     auto anzeige = std::make_unique<QPlainTextEdit>();
     anzeige->setObjectName(QStringLiteral("Anzeige"));
@@ -32,6 +56,6 @@ std::unique_ptr<QWidget> AnzeigeErstellen(const QString& pfad) {
     anzeige->setPlainText(ok ? text
                              : QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(pfad));
     anzeige->setWindowTitle(QFileInfo(pfad).fileName());
-    anzeige->resize(760, 560);
+    anzeige->resize(PassendeBreite(*anzeige), 560);
     return anzeige;
 }

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace {
 
@@ -95,6 +97,14 @@ Text QtDialoge::DateiOeffnen(const Dateiauswahl& auswahl) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    // Name, Größe und Typ einer RINEX-Datei sollen ungekürzt nebeneinander lesbar sein.
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.resize(880, 540);
+    if (auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        liste->header()->resizeSection(0, 400);
+        liste->header()->resizeSection(1, 100);
+        liste->header()->resizeSection(2, 160);
+    }
     const QStringList filter = QtFilter(auswahl.filter);
     if (!filter.isEmpty()) {
         dialog.setNameFilters(filter);

@@ -1,5 +1,6 @@
 // kestrav-anzeige DATEI: zeigt eine Textdatei in Windows-1252 zum Lesen.
 #include "ui/Anzeige.h"
+#include "ui/Sprache.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -7,6 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    DeutscheOberflaeche(app);
     const QStringList argumente = QApplication::arguments();
     if (argumente.size() < 2) {
         qWarning("Aufruf: kestrav-anzeige DATEI");

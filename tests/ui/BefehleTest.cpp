@@ -130,6 +130,10 @@ TEST_P(HilfeTest, StartetDenBetrachterMitDerAdresse) {
         env.prozesse.zuordnungen[u"c:\\programme\\vexlo\\" + AusUtf8(name)] = f.betrachter;
     }
     env.prozesse.zuordnungen[u"c:\\programme\\kestrav\\KestravHilfe.htm"] = f.betrachter;
+    if (f.handbuecher) {
+        BytesSchreiben(env.laufwerkC / "Program Files (x86)/Kestrav/KestravHilfe.htm", "<html>");
+        BytesSchreiben(env.programm / "KestravHilfe.htm", "<html>");
+    }
     form.zustand.Versionskennung = form.zustand.Systembreite = f.wert;
     Aktion(f.menue)->trigger();
     ASSERT_EQ(env.dialoge.protokoll.size(), f.meldung ? 1u : 0u);
@@ -159,6 +163,9 @@ INSTANTIATE_TEST_SUITE_P(
                   u"\"file://C:/Program Files (x86)/Kestrav/KestravHilfe.htm\""},
         HilfeFall{"KestravHilfeMenü", u"32Bit", u"file://C:/Programme/Kestrav/KestravHilfe.htm"},
         HilfeFall{"KestravHilfeMenü", u"32Bit", nullptr, u""}, // ohne Betrachter still
+        // Ohne Seite unter der festen Adresse die mitgelieferte neben dem Programm.
+        HilfeFall{"KestravHilfeMenü", u"64Bit",
+                  u"\"file://c:\\programme\\kestrav\\KestravHilfe.htm\"", Zeiger, false},
         HilfeFall{"KestravHilfeMenü", u"Linux 6.1, 64-bit", nullptr}));
 
 TEST_F(Fenstertest, KestravHilfeVomNetzlaufwerk) {

@@ -1,5 +1,6 @@
 // Die Qt-Dienste: Meldungen mit deutschen Knöpfen, Dateiauswahl, Mauszeiger, Menüfarbe,
 // Ereignisschleife und der Betrachter für Windows-1252-Dateien.
+#include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
 #include "ui/Anzeige.h"
 #include "ui/Binder.h"
@@ -10,16 +11,23 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "QtAusgabe.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -85,13 +93,19 @@ TEST(QtDialoge, DateiauswahlMitTitelFilterUndStartverzeichnis) {
         auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         gesehen << d->windowTitle() << d->directory().absolutePath() << d->selectedNameFilter();
+        for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            gesehen << d->findChild<QLabel*>(QString::fromUtf8(name))->text().remove(u'&');
+        for (QAbstractButton* knopf : d->findChild<QDialogButtonBox*>()->buttons())
+            gesehen << knopf->text().remove(u'&');
         d->selectFile(QStringLiteral("abcd1230.12O"));
         QMetaObject::invokeMethod(d, "accept");
     });
     EXPECT_EQ(dialoge.DateiOeffnen(auswahl), AusUtf8((temp / "abcd1230.12O").string()));
     EXPECT_EQ(gesehen,
               (QStringList{ZuQString(auswahl.titel), QString::fromStdString(temp.Pfad().string()),
-                           QStringLiteral("RINEX-Datei (*.??o)")}));
+                           QStringLiteral("RINEX-Datei (*.??o)"), QStringLiteral("Suchen in:"),
+                           QStringLiteral("Dateiname:"), QStringLiteral("Dateien des Typs:"),
+                           QStringLiteral("Öffnen"), QStringLiteral("Abbrechen")}));
 
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     EXPECT_EQ(dialoge.DateiOeffnen(auswahl), Text());
@@ -142,6 +156,35 @@ TEST(Anzeige, LiestWindows1252MitCrLf) {
     EXPECT_EQ(AnzeigetextLaden(pfad, &ok), QStringLiteral("Höhe €\nStraße\n"));
     EXPECT_TRUE(ok);
     EXPECT_EQ(AnzeigeErstellen(pfad)->windowTitle(), QStringLiteral("_ergebnis_123.mini"));
+    // Wiederhergestellt ist das Fenster so breit wie die längste Zeile (über die alte feste Breite
+    // von 760 Pixeln hinaus), höchstens so breit wie der Bildschirm.
+    const QFontMetrics zeichen(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const QString lang(780 / zeichen.horizontalAdvance(u'x') + 1, u'x');
+    BytesSchreiben(temp / "lang.mini", "kurz\r\n" + lang.toStdString() + "\r\n");
+    auto breit = AnzeigeErstellen(QString::fromStdString((temp / "lang.mini").string()));
+    EXPECT_GE(breit->width(), std::min(zeichen.horizontalAdvance(lang),
+                                       breit->screen()->availableGeometry().width()));
     AnzeigetextLaden(pfad + QStringLiteral(".fehlt"), &ok);
     EXPECT_FALSE(ok);
+}
+
+// kestrav ohne erreichbaren Bildschirm: deutsche Meldung mit dem Weg zu kestrav-stapel und 1 statt
+// abort(); --help zeigt den Aufruf auch ohne Bildschirm.
+TEST(Hauptprogramm, OhneBildschirmUndHilfe) {
+    using U = std::map<std::string, std::string>;
+    const U ohne{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
+    U falsch = ohne;
+    falsch["DISPLAY"] = ":4711";
+    for (const auto& [argument, umgebung, exitcode, erwartet] :
+         {std::tuple{"--help", ohne, 0, "Aufruf: kestrav [RINEX-DATEI]"},
+          {"x.23o", ohne, 1,
+           "kestrav: Kein Bildschirm erreichbar. Einen Beobachtungstag ohne "
+           "Fenster rechnet kestrav-stapel"},
+          {"x.23o", falsch, 1, "kestrav: Kein Bildschirm erreichbar."}}) {
+        const Prozesslauf lauf =
+            ProzessAusfuehren({{KESTRAV_BIN_DIR "/kestrav", argument}, "/", umgebung});
+        EXPECT_EQ(lauf.exitcode, exitcode) << argument;
+        EXPECT_TRUE((lauf.ausgabe + lauf.fehler).starts_with(erwartet))
+            << lauf.ausgabe << lauf.fehler;
+    }
 }
