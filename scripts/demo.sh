@@ -44,4 +44,5 @@ for datei in "$demo"/_ergebnis_*.mini "$demo"/_ergebnis_*.PYXZ; do
     iconv -f WINDOWS-1252 -t UTF-8 "$datei" | tr -d '\r'
 done
 echo "kestrav-stapel endete mit $status (0 ohne, 1 mit Warnungen)."
+echo "Mit Bildschirm später: kestrav $erste (kestrav liegt in ~/.local/bin)"
 [ "$status" -le 1 ]
