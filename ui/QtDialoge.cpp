@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeView>
 
 namespace {
@@ -97,13 +98,17 @@ Text QtDialoge::DateiOeffnen(const Dateiauswahl& auswahl) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    // Name, Größe und Typ einer RINEX-Datei sollen ungekürzt nebeneinander lesbar sein.
+    // Name, Größe, Typ und Datum einer RINEX-Datei sollen ungekürzt nebeneinander lesbar sein,
+    // soweit der Bildschirm reicht.
     dialog.setViewMode(QFileDialog::Detail);
-    dialog.resize(880, 540);
+    QSize groesse(1000, 560);
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
+        groesse = groesse.boundedTo(bildschirm->availableGeometry().size());
+    dialog.resize(groesse);
     if (auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
-        liste->header()->resizeSection(0, 400);
+        liste->header()->resizeSection(0, 360);
         liste->header()->resizeSection(1, 100);
-        liste->header()->resizeSection(2, 160);
+        liste->header()->resizeSection(2, 180);
     }
     const QStringList filter = QtFilter(auswahl.filter);
     if (!filter.isEmpty()) {
