@@ -1,8 +1,6 @@
 // Optionen in den echten Widgets ändern, mit "Ja" beenden: kestrav.ini steht danach Byte für Byte
 // wie erwartet da. Das Laden prüfen die Kern-Tests, den Weg vom Modell ins Widget der Binder-Test.
 #include "Fenstertest.h"
-#include "evaluation/Qualitaet.h"
-#include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
 #include "shell/Start.h"
 
@@ -10,11 +8,6 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
-
-#include <clocale>
-#include <tuple>
-
-namespace fs = std::filesystem;
 
 TEST_F(Fenstertest, EinstellungenBeimBeendenByteGenauGespeichert) {
     // Wie das Programm selbst: Engine und ausgelieferte kestrav.ini, Start, Anzeigen.
@@ -70,55 +63,4 @@ TEST_F(Fenstertest, EinstellungenBeimBeendenByteGenauGespeichert) {
               "fung Qel-Logfile = 1\r\n"
               "Qel-weitereParameter = -e10 -SVR -SVS -A\r\n"
               "Bo-weitereParameter = -e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU\r\n");
-}
-
-// Ein deutscher Desktop (Dezimalkomma): Fenster und kestrav-stapel lesen Zahlen mit Punkt gleich.
-// PDOP 6.5 gegen die Grenze 6 ist eine Marke; "PDOP = 7.5" lädt als 8, also ist 8 keine.
-TEST_F(Fenstertest, ZahlenMitPunktAufDeutschemDesktopInFensterUndStapel) {
-    const std::string vorher = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locale-gen de_DE.UTF-8 fehlt";
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
-    env.EngineInstallieren(true);
-    BytesSchreiben(env.vexlo / "qel2", "#!/bin/sh\nprintf 'Qel ok\\r\\n' > qellog.txt\n");
-    BytesSchreiben(env.vexlo / "bo2", "#!/bin/sh\nprintf 'Kopf\\r\\n%s 1 2 3 high 1 95 12 7.5 "
-                                      "%s\\r\\n' \"${2%%.*}\" \"$(cat ../pdop)\" > \"${3#+FE}\"\n"
-                                      "printf 'NHN-H\\366he [m]: 5\\r\\n' > \"${4#+FS}\"\n");
-    for (const char* skript : {"qel2", "bo2"})
-        fs::permissions(env.vexlo / skript, fs::perms::owner_all, fs::perm_options::add);
-    const std::string kopf = "     2.11           OBSERVATION DATA    M (MIXED)           RINEX "
-                             "VERSION / TYPE\r\n";
-    for (const char* referenz : {"aaaa2830.23o", "bbbb2830.23o", "cccc2830.23o"})
-        env.Arbeitsdatei(referenz, kopf + "SAPOS" + std::string(55, ' ') + "OBSERVER / AGENCY\r\n");
-    env.Arbeitsdatei("np012830.23o", kopf);
-    env.Arbeitsdatei("igs.atx", std::string(60, ' ') + "END OF HEADER\r\nANT\r\n");
-    const std::string ausgeliefert =
-        BytesLesen(fs::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini");
-
-    for (const auto& [grenze, pdop, warnungen] :
-         {std::tuple{"6", "6.5", 1}, std::tuple{"7.5", "8", 0}}) {
-        SCOPED_TRACE(grenze);
-        std::string ini = ausgeliefert;
-        ini.replace(ini.find("PDOP = 6"), 8, std::string("PDOP = ") + grenze);
-        BytesSchreiben(env.programm / "kestrav.ini", ini);
-        BytesSchreiben(env.arbeit.parent_path() / "pdop", pdop);
-        FormularLaden(form);
-        const Grenzwerte grenzen{form.LösungsQu.Wert(), form.AmbiguitiesFixedFor.Wert(),
-                                 form.OccupationTime.Wert(), form.Satellitenanzahl.Wert(),
-                                 form.PDOP.Wert()};
-        const Text zeile = u"np01 1 2 3 high 1 95 12 7.5 " + AusUtf8(pdop);
-        EXPECT_EQ(ErgebniszeilePruefen(zeile, grenzen).warnungen, warnungen);
-
-        const Prozesslauf lauf =
-            ProzessAusfuehren({{KESTRAV_BIN_DIR "/kestrav-stapel", "--einstellungen",
-                                (env.programm / "kestrav.ini").string(), env.arbeit.string()},
-                               env.arbeit,
-                               {{"KESTRAV_LAUFWERK_C", env.laufwerkC.string()},
-                                {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
-                                {"LANG", "de_DE.UTF-8"},
-                                {"LC_ALL", "de_DE.UTF-8"},
-                                {"DISPLAY", ""},
-                                {"WAYLAND_DISPLAY", ""}}});
-        EXPECT_EQ(lauf.exitcode, warnungen) << lauf.ausgabe << lauf.fehler;
-    }
-    std::setlocale(LC_ALL, vorher.c_str());
 }

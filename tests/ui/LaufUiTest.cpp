@@ -2,6 +2,7 @@
 // aus), Shell-Skripte als Engine, die Ereignisschleife von Qt. Beobachtet wird, was der Benutzer
 // sieht: das Wartefenster, der Fortschritt, "Abbruch" und gesperrte Befehle, danach das wieder
 // freie Fenster. Die geschriebenen Dateien prüfen die e2e-Tests.
+#include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
 #include "hilfen/TestUmgebung.h"
 #include "platform/posix/PosixProzesse.h"
@@ -21,9 +22,11 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -65,7 +68,8 @@ protected:
                                    "rm -f engine_laeuft\n");
         Skript(env.vexlo / "bo2",
                "printf '  Punkt RovN Y X h Q T Amb Zeit Sat PDOP\\r\\n%s 32500000.1 5600000.2 "
-               "101.5 high 1 95 12 7.5 1.8\\r\\n' \"${2%%.*}\" > \"${3#+FE}\"\n"
+               "101.5 high 1 95 12 7.5 %s\\r\\n' \"${2%%.*}\" \"$(cat ../pdop || echo 1.8)\" > "
+               "\"${3#+FE}\"\n"
                "printf 'NHN-H\\366he [m]: 55.125\\r\\n' > \"${4#+FS}\"\n");
         for (const char* referenz : {"aaaa2830.23o", "bbbb2830.23o", "cccc2830.23o"})
             env.Arbeitsdatei(referenz, Rinex("SAPOS"));
@@ -169,40 +173,51 @@ TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
 }
 
 // Vom Desktop mit einer Datei gestartet ("kestrav %f"), ohne den Dialog: "Daten neu laden" liest
-// den Ordner der Datei, und der Demotag rechnet mit den ANTEX-Dateien dieses Ordners, nicht mit
-// denen der Laufwerkswurzel (die fehlen, und jeder Punkt bekäme eine falsche Warnung).
-TEST(StartMitDatei, DemotagUeberDatenNeuLaden) {
-    TestUmgebung env;
+// den Ordner der Datei, und der Demotag rechnet mit dessen ANTEX-Dateien, nicht mit denen der
+// Laufwerkswurzel (die fehlen, und jeder Punkt bekäme eine falsche Warnung).
+TEST_F(LaufImFenster, DemotagNachStartMitDateiUndDatenNeuLaden) {
     const fs::path tag = env.temp / "demotag";
     for (const auto& [schalter, ziel] : {std::pair{"--installieren", env.vexlo}, {"--demo", tag}})
         ASSERT_EQ(std::system((KESTRAV_BIN_DIR "/vexlo-sim " + std::string(schalter) + " '" +
                                ziel.string() + "' > /dev/null")
                                   .c_str()),
                   0);
-    BytesSchreiben(env.programm / "kestrav.ini",
-                   BytesLesen(fs::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini"));
-    setenv("KESTRAV_LAUFWERK_C", env.laufwerkC.c_str(), 1);
-    setenv("KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd", 1);
-    setenv("KESTRAV_ANZEIGE", "/bin/true", 1);
-    unsetenv("DISPLAY");
-    unsetenv("WAYLAND_DISPLAY");
-    PosixProzesse prozesse{env.laufwerke};
-    QtEreignisschleife schleife;
-    env.umgebung = std::make_unique<Umgebung>(
-        Umgebung{*env.datei, prozesse, schleife, env.dialoge, env.programmdienst, env.system});
     env.system.befehlszeile = AusUtf8((tag / "np012830.23o").string());
-    Basisformular& form = env.Formular();
-    Hauptfenster fenster(form);
     FormularLaden(form);
-    form.fenster.Zeigen();
-    QApplication::processEvents();
-
     for (const char* knopf : {"ResetRINEX", "AutoZuordnungReferenz", "CommandBerechnen"})
-        QTest::mouseClick(fenster.findChild<QPushButton*>(QString::fromUtf8(knopf)),
-                          Qt::LeftButton);
+        Klicken(knopf);
     EXPECT_EQ(form.zustand.Arbeitsverzeichnis, Text());
-    EXPECT_EQ(env.dialoge.Texte(),
-              (std::vector<Text>{u"Alle Ergebnisdateien werden jetzt überschrieben!   ",
-                                 u"3 Neupunktkoordinaten mit 9 Warnungen berechnet!\n"
-                                 u"Siehe Datei <_ergebnis_283.mini>!"}));
+    ASSERT_FALSE(env.dialoge.Texte().empty());
+    EXPECT_EQ(env.dialoge.Texte().back(), u"3 Neupunktkoordinaten mit 9 Warnungen berechnet!\n"
+                                          u"Siehe Datei <_ergebnis_283.mini>!");
+}
+
+// Ein deutscher Desktop (Dezimalkomma): Fenster und kestrav-stapel lesen Zahlen mit Punkt gleich.
+// PDOP 6.5 gegen die Grenze 6 ist je Punkt eine Marke; "PDOP = 7.5" lädt als 8, 8 ist keine.
+TEST_F(LaufImFenster, ZahlenMitPunktAufDeutschemDesktopInFensterUndStapel) {
+    const std::string vorher = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locale-gen de_DE.UTF-8 fehlt";
+    const std::string ausgeliefert = BytesLesen(env.programm / "kestrav.ini");
+    for (const auto& [grenze, pdop, meldung] :
+         {std::tuple{"6", "6.5", "2 Neupunktkoordinaten mit 2 Warnungen berechnet!"},
+          {"7.5", "8", "2 Neupunktkoordinaten ohne Warnungen berechnet!"}}) {
+        std::string ini = ausgeliefert;
+        BytesSchreiben(env.programm / "kestrav.ini",
+                       ini.replace(ini.find("PDOP = 6"), 8, std::string("PDOP = ") + grenze));
+        BytesSchreiben(env.arbeit.parent_path() / "pdop", pdop);
+        FormularLaden(form);
+        env.dialoge.dateiantworten = {AusUtf8((env.arbeit / "np012830.23o").string())};
+        for (const char* knopf :
+             {"AuswahlArbeitsverzeichnis", "AutoZuordnungReferenz", "CommandBerechnen"})
+            Klicken(knopf);
+        ASSERT_FALSE(env.dialoge.Texte().empty());
+        EXPECT_TRUE(env.dialoge.Texte().back().starts_with(AusUtf8(meldung))) << grenze;
+        const Prozesslauf lauf =
+            ProzessAusfuehren({{KESTRAV_BIN_DIR "/kestrav-stapel", "--einstellungen",
+                                (env.programm / "kestrav.ini").string(), env.arbeit.string()},
+                               env.arbeit,
+                               {{"LC_ALL", "de_DE.UTF-8"}}});
+        EXPECT_NE(lauf.ausgabe.find(meldung), std::string::npos) << lauf.ausgabe << lauf.fehler;
+    }
+    std::setlocale(LC_ALL, vorher.c_str());
 }

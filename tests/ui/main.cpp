@@ -21,10 +21,7 @@ int main(int argc, char** argv) {
     for (const char* xdg : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
         qputenv(xdg, QByteArray::fromStdString((heim / xdg).string()));
     QApplication app(argc, argv);
-    if (!DeutscheOberflaeche(app)) {
-        std::fprintf(stderr, "Die deutschen Texte von Qt fehlen (qt6-translations-l10n).\n");
-        return 1;
-    }
+    DeutscheOberflaeche(app);
     const QByteArray verlangt = qgetenv("KESTRAV_GEBIETSSCHEMA");
     if (!verlangt.isEmpty() && (!std::setlocale(LC_ALL, verlangt.constData()) ||
                                 std::strcmp(std::localeconv()->decimal_point, ",") != 0)) {
