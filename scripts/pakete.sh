@@ -26,7 +26,7 @@ kestrav_pakete() {
 
 # Die UI-Tests laufen auch unter de_DE.UTF-8 (Dezimalkomma); Debian erzeugt es erst auf Wunsch.
 kestrav_gebietsschema_de() {
-    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    locale -a 2>/dev/null | grep -i '^de_DE\.utf-\?8$' >/dev/null && return 0
     kestrav_pakete locales
     local als=()
     [ "$(id -u)" -ne 0 ] && als=(sudo)
