@@ -200,7 +200,7 @@ private:
         const std::size_t typen = erste.kopf.typen.size();
         std::vector<Epoche> epochen;
         for (const Epoche& e : erste.epochen) {
-            if (e.zeit < anfang || e.zeit > ende)
+            if (e.zeit + kGleichzeitigkeit <= anfang || e.zeit >= ende + kGleichzeitigkeit)
                 continue;
             std::vector<Satellit> satelliten = Nutzbar(e, a_.ausgeschlossen);
             for (std::size_t r = 1; r < referenzen_.size() && !satelliten.empty(); ++r) {
