@@ -26,4 +26,4 @@ kestrav_pakete() {
 
 # Was Bau und Tests brauchen.
 KESTRAV_BAUPAKETE=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
-                   qt6-base-dev libgl-dev libproj-dev proj-data proj-bin)
+                   qt6-base-dev libgl-dev libproj-dev proj-data proj-bin rtklib)
