@@ -197,5 +197,12 @@ private:
 int QelAusfuehren(const std::string& aufrufname, const std::vector<std::string>& argumente) {
     std::error_code fehler;
     fs::remove(kFehlerdatei, fehler); // eine alte Fehlerdatei gehört zu einem früheren Punkt
-    return QelLauf(aufrufname, QelAuftragLesen(argumente)).Ausfuehren();
+    QelAuftrag auftrag = QelAuftragLesen(argumente);
+    // Die Wahl des vorigen Punkts darf Bo nicht für diesen Punkt lesen, wenn Qel hier scheitert.
+    if (!auftrag.neupunkt.empty()) {
+        const std::string virt = VirtuellerName(TagAusName(auftrag.neupunkt));
+        fs::remove(virt, fehler);
+        fs::remove(BegleitdateiName(virt), fehler);
+    }
+    return QelLauf(aufrufname, std::move(auftrag)).Ausfuehren();
 }
