@@ -59,11 +59,11 @@ protected:
         BytesSchreiben(Tag() / "Referenzkoordinaten.txt", text);
     }
     // Qel und Bo, wie Kestravs Jobdatei sie aufruft; Worte der Ergebnislistenzeile.
-    std::vector<std::string> PunktRechnen() const {
+    std::vector<std::string> PunktRechnen(const std::string& boZusatz = "+Sb") const {
         for (const std::vector<std::string>& aufruf :
              {std::vector<std::string>{"qel2", "07590920.05o", "aaaa,bbbb,cccc", "+PRO", "-e10"},
               {"bo2", "virt092.05o", "07590920.05o", "+FEl.txt", "+FSs.txt", "+FLg.txt", "-e10",
-               "+Sb"}}) {
+               boZusatz}}) {
             std::vector<std::string> argumente = aufruf;
             argumente[0] = (Engine() / aufruf[0]).string();
             ProzessAusfuehren({argumente, Tag(), {}});
@@ -118,20 +118,28 @@ TEST_F(Rtk, GeloestUndWieRnx2rtkpDirektMitProj) {
 }
 
 // Was das Qel-Protokoll markiert: eine um 10 cm (vom Neupunkt weg) verschobene Referenz, eine
-// ohne Koordinate.
-TEST_F(Rtk, StreuungUndFehlendeKoordinateMarkierenDenPunkt) {
+// ohne Koordinate, eine Antenne, die in der ANTEX-Datei fehlt (rnx2rtkp rechnet sie still ohne).
+TEST_F(Rtk, StreuungFehlendeKoordinateUndAntenneMarkierenDenPunkt) {
+    const std::string einig =
+        Referenzzeile("aaaa", 0) + Referenzzeile("bbbb", 0) + Referenzzeile("cccc", 0);
     const struct {
         std::string referenzen;
+        const char* boZusatz;
         const char* marke;
     } faelle[] = {
-        {Referenzzeile("aaaa", 0) + Referenzzeile("bbbb", 0) + Referenzzeile("cccc", -0.1),
+        {Referenzzeile("aaaa", 0) + Referenzzeile("bbbb", 0) + Referenzzeile("cccc", -0.1), "+Sb",
          "FATAL ERROR: Bo: station cccc deviates from the result by 0.078 m"},
-        {Referenzzeile("aaaa", 0) + "# bbbb fehlt\n" + Referenzzeile("cccc", 0),
+        {Referenzzeile("aaaa", 0) + "# bbbb fehlt\n" + Referenzzeile("cccc", 0), "+Sb",
          "FATAL ERROR: reference station bbbb not in Referenzkoordinaten.txt"},
+        {einig, "+ACFdemo.atx",
+         "FATAL ERROR: Bo: antenna type 'TRM29659.00     NONE' of 07590920.05o not in ANTEX"},
     };
+    // Die ANTEX-Datei des Demotags kennt nur die erfundenen Antennen des Simulators.
+    ProzessAusfuehren({{KESTRAV_BIN_DIR "/vexlo-sim", "--demo", "demo"}, ort_.Pfad(), {}});
+    fs::copy_file(ort_.Pfad() / "demo" / "demo.atx", Tag() / "demo.atx");
     for (const auto& f : faelle) {
         Referenzen(f.referenzen);
-        const auto w = PunktRechnen();
+        const auto w = PunktRechnen(f.boZusatz);
         ASSERT_EQ(w.size(), 10u) << Datei("g.txt");
         EXPECT_NE(Datei("qellog.txt").find(f.marke), std::string::npos) << Datei("qellog.txt");
     }
