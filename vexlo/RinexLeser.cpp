@@ -336,7 +336,8 @@ private:
         const auto h = GanzzahlLesen(Feld(z, 14, 2));
         const auto mi = GanzzahlLesen(Feld(z, 17, 2));
         const FeldZahl s = ZahlLesen(Feld(z, 19, 11));
-        if (!j || !mo || !t || !h || !mi || s.leer || !s.gueltig)
+        // Die Jahre, die RINEX 2 mit zwei Ziffern fasst; so bleibt die virtuelle Station lesbar.
+        if (!j || !mo || !t || !h || !mi || s.leer || !s.gueltig || *j < 1980 || *j > 2079)
             return Fehler("invalid epoch time '" + Druckbar(z) + "'");
         const Kalenderzeit k{static_cast<int>(*j), static_cast<int>(*mo), static_cast<int>(*t),
                              static_cast<int>(*h), static_cast<int>(*mi), s.wert};
