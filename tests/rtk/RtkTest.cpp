@@ -177,4 +177,28 @@ TEST_F(Rtk, KestravStapelMitVexloRtk) {
                 mini.substr(mini.find("\r\n") + 2).c_str(), sekunden);
 }
 
+// Eine *.bog nur mit --geoid (sonst schaltet Kestrav beim Start auf ellipsoidische Höhen um); ein
+// unlesbares Gitter ist ein Fehler der Installation.
+TEST(RtkInstallation, GeoiddateiNurMitGitter) {
+    const struct {
+        std::vector<std::string> zusatz;
+        int exitcode;
+        const char* bog;
+    } faelle[] = {{{}, 0, nullptr},
+                  {{"--geoid", kGitter.string()}, 0, "egm96_15.gtx.bog"},
+                  {{"--geoid", "/fehlt.gtx"}, 1, nullptr}};
+    for (const auto& f : faelle) {
+        TempVerzeichnis ort;
+        std::vector<std::string> aufruf{KESTRAV_BIN_DIR "/vexlo-rtk", "--installieren", "e"};
+        aufruf.insert(aufruf.end(), f.zusatz.begin(), f.zusatz.end());
+        EXPECT_EQ(ProzessAusfuehren({aufruf, ort.Pfad(), {}}).exitcode, f.exitcode);
+        EXPECT_TRUE(fs::exists(ort.Pfad() / "e" / "bo2.exe"));
+        std::vector<std::string> bogs;
+        for (const auto& e : fs::directory_iterator(ort.Pfad() / "e"))
+            if (e.path().extension() == ".bog")
+                bogs.push_back(e.path().filename().string());
+        EXPECT_EQ(bogs, f.bog ? std::vector<std::string>{f.bog} : std::vector<std::string>{});
+    }
+}
+
 } // namespace
