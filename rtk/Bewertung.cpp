@@ -1,6 +1,7 @@
 #include "Bewertung.h"
 
 #include <cmath>
+#include <numbers>
 
 std::string Qualitaetswort(const Basislinienloesung& l) {
     if (!l.Geloest())
@@ -11,8 +12,8 @@ std::string Qualitaetswort(const Basislinienloesung& l) {
 
 Abweichung Streuung(const Vektor3& ergebnis, const Vektor3& punkt, double basislinie) {
     const Ellipsoidisch e = EllipsoidischAusGeozentrisch(ergebnis);
-    const double b = e.breiteGrad * M_PI / 180.0;
-    const double l = e.laengeGrad * M_PI / 180.0;
+    const double b = e.breiteGrad * std::numbers::pi / 180.0;
+    const double l = e.laengeGrad * std::numbers::pi / 180.0;
     const Vektor3 d = Differenz(punkt, ergebnis);
     const double ost = -std::sin(l) * d[0] + std::cos(l) * d[1];
     const double nord =

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <map>
+#include <numbers>
 #include <sstream>
 #include <vector>
 
@@ -58,8 +59,8 @@ std::map<std::string, std::vector<Vektor3>> Richtungen(std::string_view stat) {
         const auto f = Kommafelder(z);
         if (f.size() < 10 || f[4] != "1" || f[9] != "1")
             continue;
-        const double az = Zahl(f[5]) * M_PI / 180.0;
-        const double el = Zahl(f[6]) * M_PI / 180.0;
+        const double az = Zahl(f[5]) * std::numbers::pi / 180.0;
+        const double el = Zahl(f[6]) * std::numbers::pi / 180.0;
         if (!std::isfinite(az) || !std::isfinite(el))
             continue;
         je[std::string(f[1]) + "," + std::string(f[2])].push_back(
