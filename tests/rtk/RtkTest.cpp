@@ -177,6 +177,20 @@ TEST_F(Rtk, KestravStapelMitVexloRtk) {
                 mini.substr(mini.find("\r\n") + 2).c_str(), sekunden);
 }
 
+// Referenzen, deren Beobachtungen (laut Inhalt einen Tag später) den Neupunkt nicht überlappen:
+// die Meldung, die Kestrav als Punkt ohne gleichzeitige Beobachtungen verbucht.
+TEST_F(Rtk, OhneUeberlappungKeineGleichzeitigenBeobachtungen) {
+    std::string spaeter = BytesLesen(kDaten / "30400920.05o");
+    for (std::size_t i = 0; (i = spaeter.find(" 05  4  2 ", i)) != std::string::npos;)
+        spaeter.replace(i, 10, " 05  4  3 ");
+    for (const char* k : {"aaaa", "bbbb", "cccc"})
+        BytesSchreiben(Tag() / (std::string(k) + "0920.05o"), spaeter);
+    PunktRechnen();
+    EXPECT_EQ(Datei("qel.err"), "VEXLO-error: no simultaneous observations\r\n");
+    EXPECT_FALSE(fs::exists(Tag() / "virt092.05o"));
+    EXPECT_NE(Datei("bo.err").find("VEXLO-error: "), std::string::npos);
+}
+
 // Eine *.bog nur mit --geoid (sonst schaltet Kestrav beim Start auf ellipsoidische Höhen um); ein
 // unlesbares Gitter ist ein Fehler der Installation.
 TEST(RtkInstallation, GeoiddateiNurMitGitter) {
