@@ -40,5 +40,5 @@ kestrav_gebietsschema_de() {
 
 # Was Bau und Tests brauchen.
 KESTRAV_BAUPAKETE=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
-                   qt6-base-dev libgl-dev libproj-dev proj-data proj-bin
+                   qt6-base-dev libgl-dev libproj-dev proj-data proj-bin rtklib
                    locales qt6-translations-l10n)

@@ -20,15 +20,15 @@ std::vector<Satellit> Sortiert(std::vector<Satellit> s) {
     return s;
 }
 
-// Beide Epochenlisten sind nach Zeit sortiert; gleich ist, was auf die Millisekunde stimmt.
+// Beide Epochenlisten sind nach Zeit sortiert; die gemeinsame Epoche trägt die Zeit der ersten.
 std::vector<GemeinsameEpoche> GemeinsameEpochen(const RinexDatei& a, const RinexDatei& b) {
     std::vector<GemeinsameEpoche> gemeinsam;
     auto i = a.epochen.begin();
     auto j = b.epochen.begin();
     while (i != a.epochen.end() && j != b.epochen.end()) {
-        if (i->zeit < j->zeit) {
+        if (!Gleichzeitig(i->zeit, j->zeit) && i->zeit < j->zeit) {
             ++i;
-        } else if (j->zeit < i->zeit) {
+        } else if (!Gleichzeitig(i->zeit, j->zeit)) {
             ++j;
         } else {
             const std::vector<Satellit> x = Sortiert(i->satelliten);
@@ -92,13 +92,21 @@ void BoegenZaehlen(const std::vector<GemeinsameEpoche>& e, Zeitpunkt intervall, 
         k.boegen > 0 ? static_cast<int>(std::lround(100.0 * k.geloesteBoegen / k.boegen)) : 0;
 }
 
-void PdopMitteln(const std::vector<GemeinsameEpoche>& e, const Vektor3& station, Kennzahlen& k) {
+// Satelliten unter der Elevationsmaske (auch unter dem Horizont) zählen nicht: das Modell kennt
+// ihre wahre Stellung nicht und setzte sonst jeden beobachteten Satelliten ein.
+void PdopMitteln(const std::vector<GemeinsameEpoche>& e, const Vektor3& station, int maskeGrad,
+                 Kennzahlen& k) {
     double summe = 0;
     for (const GemeinsameEpoche& epoche : e) {
         std::vector<Vektor3> richtungen;
-        for (const Satellit& s : epoche.satelliten)
-            if (const auto ort = SatellitenOrt(s, epoche.zeit))
-                richtungen.push_back(RichtungZu(station, *ort).einheit);
+        for (const Satellit& s : epoche.satelliten) {
+            const auto ort = SatellitenOrt(s, epoche.zeit);
+            if (!ort)
+                continue;
+            const Blickrichtung r = RichtungZu(station, *ort);
+            if (r.elevationGrad >= maskeGrad)
+                richtungen.push_back(r.einheit);
+        }
         if (const auto pdop = Pdop(richtungen)) {
             summe += *pdop;
             ++k.pdopEpochen;
@@ -111,7 +119,7 @@ void PdopMitteln(const std::vector<GemeinsameEpoche>& e, const Vektor3& station,
 } // namespace
 
 std::optional<Kennzahlen> BasislinieAuswerten(const RinexDatei& virtuell,
-                                              const RinexDatei& neupunkt) {
+                                              const RinexDatei& neupunkt, int maskeGrad) {
     const std::vector<GemeinsameEpoche> e = GemeinsameEpochen(virtuell, neupunkt);
     if (e.empty())
         return std::nullopt;
@@ -127,7 +135,7 @@ std::optional<Kennzahlen> BasislinieAuswerten(const RinexDatei& virtuell,
         satelliten += epoche.satelliten.size();
     k.mittlereSatelliten = static_cast<double>(satelliten) / static_cast<double>(e.size());
     BoegenZaehlen(e, intervall, k);
-    PdopMitteln(e, neupunkt.kopf.naeherung, k);
+    PdopMitteln(e, neupunkt.kopf.naeherung, maskeGrad, k);
     return k;
 }
 

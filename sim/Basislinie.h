@@ -24,9 +24,9 @@ struct Kennzahlen {
     Zeitpunkt ende = 0;
 };
 
-// nullopt: keine gleichzeitigen Beobachtungen.
+// nullopt: keine gleichzeitigen Beobachtungen. maskeGrad: Elevationsmaske des PDOP.
 std::optional<Kennzahlen> BasislinieAuswerten(const RinexDatei& virtuell,
-                                              const RinexDatei& neupunkt);
+                                              const RinexDatei& neupunkt, int maskeGrad);
 
 // "high", "mittel" oder "niedrig".
 std::string Qualitaetswort(const Kennzahlen& k);

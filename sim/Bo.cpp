@@ -3,6 +3,7 @@
 #include "Antex.h"
 #include "Basislinie.h"
 #include "Formatiert.h"
+#include "Geometrie.h"
 #include "Koordinaten.h"
 #include "RinexLeser.h"
 #include "Schalter.h"
@@ -88,6 +89,17 @@ private:
     RinexDatei neupunkt_;
     Kennzahlen k_;
     Lagekoordinaten lage_;
+    int zone_ = 0;
+
+    // "-z" vor der Zone, die Qel für den Lauf festgelegt hat; eine virtuelle Station von anderswo
+    // ohne Zone nimmt die des Neupunkts.
+    int Zone() const {
+        if (a_.zone != 0)
+            return a_.zone;
+        if (const int zone = ZoneAusKommentaren(virtuell_.kopf.kommentare))
+            return zone;
+        return UtmZone(EllipsoidischAusGeozentrisch(neupunkt_.kopf.naeherung).laengeGrad);
+    }
 
     bool Fehler(const std::string& text) {
         log_.push_back("Fehler: " + text);
@@ -107,13 +119,14 @@ private:
             return false;
         if (!NaeherungBrauchbar(neupunkt_.kopf))
             return Fehler("new point file " + a_.neupunkt + " has no usable APPROX POSITION XYZ");
-        const auto kennzahlen = BasislinieAuswerten(virtuell_, neupunkt_);
+        const auto kennzahlen = BasislinieAuswerten(virtuell_, neupunkt_, a_.elevationsmaske);
         if (!kennzahlen)
             return Fehler("no simultaneous observations");
         k_ = *kennzahlen;
         KennzahlenProtokollieren();
         Koordinatenrechner rechner;
-        const auto lage = rechner.Utm32(neupunkt_.kopf.naeherung);
+        zone_ = Zone();
+        const auto lage = rechner.Utm(neupunkt_.kopf.naeherung, zone_);
         if (!lage)
             return Fehler(rechner.Fehler());
         lage_ = *lage;
@@ -127,6 +140,8 @@ private:
         RinexErgebnis e = RinexDateiLesen(NameAufloesen(name));
         if (!e.fehler.empty())
             return Fehler(std::string("cannot read ") + was + " " + name + " (" + e.fehler + ")");
+        if (!e.hinweis.empty())
+            log_.push_back("Hinweis: " + name + ": " + e.hinweis);
         ziel = std::move(e.datei);
         return true;
     }
@@ -185,12 +200,13 @@ private:
                 Formatiert(", Höhe %.4f m", k.antennenversatz[0]),
             Formatiert("Näherung XYZ [m] = %.4f %.4f %.4f", k.naeherung[0], k.naeherung[1],
                        k.naeherung[2]),
-            "Koordinatensystem = ETRS89/UTM Zone 32 (EPSG:25832), Höhe über GRS80",
+            Formatiert("Koordinatensystem = ETRS89/UTM Zone %d, Höhe über GRS80", zone_),
             Formatiert("Rechtswert Y [m]: %.3f", lage_.rechtswert),
             Formatiert("Hochwert X [m]: %.3f", lage_.hochwert),
             Formatiert("Ellipsoidische Höhe [m]: %.3f", lage_.hoehe)};
         if (a_.normalhoehen) {
-            if (const auto h = rechner.Normalhoehe(k.naeherung)) {
+            const auto gitter = GeoidGitterFinden();
+            if (const auto h = rechner.Normalhoehe(k.naeherung, gitter.value_or(kGeoidGitter))) {
                 z.push_back(Formatiert("Geoidundulation EGM96 [m]: %.3f", lage_.hoehe - *h));
                 z.push_back(Formatiert("NHN-Höhe [m]: %.3f", *h));
             } else {
@@ -198,6 +214,9 @@ private:
                 z.push_back("Normalhöhe nicht berechnet: " + rechner.Fehler());
             }
         }
+        // Ohne "NHN-Höhe [m]" liest Kestrav die letzte Zeile; ohne Doppelpunkt ergibt sie keine
+        // Höhe.
+        z.push_back("Ende der Lösung");
         if (!TextdateiSchreiben(a_.loesung, z))
             return Fehler("cannot write solution file " + a_.loesung);
         log_.push_back("Lösung: " + a_.loesung);

@@ -11,7 +11,3 @@
 
 // Erdfester Ort des Satelliten; nullopt für Systeme oder Nummern, die das Modell nicht kennt.
 std::optional<Vektor3> SatellitenOrt(Satellit s, Zeitpunkt t);
-
-// PDOP aus erdfesten Einheitsvektoren Station -> Satellit, eine Uhr für alle Systeme;
-// nullopt bei weniger als vier Satelliten oder entarteter Geometrie.
-std::optional<double> Pdop(const std::vector<Vektor3>& richtungen);

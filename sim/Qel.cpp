@@ -2,6 +2,8 @@
 
 #include "Antex.h"
 #include "Formatiert.h"
+#include "Koordinaten.h"
+#include "Referenzdateien.h"
 #include "RinexLeser.h"
 #include "RinexSchreiber.h"
 #include "Schalter.h"
@@ -36,50 +38,10 @@ std::string Uhrzeit(Zeitpunkt t) {
     return Formatiert("%02d:%02d:%02d", k.stunde, k.minute, static_cast<int>(k.sekunde));
 }
 
-// Tag und Jahr aus dem Kurznamen ssssdddf.yyo: Zeichen 5 bis 7 und die zwei vor dem letzten.
-struct Tageskennung {
-    Text tag;
-    Text jahr;
-};
-
-Tageskennung TagAusName(const std::string& name) {
-    const Text t = AusUtf8(fs::path(name).filename().string());
-    return {Teil(t, 5, 3), Links(Rechts(t, 3), 2)};
-}
-
-bool PasstMitJoker(TextSicht name, TextSicht muster) {
-    if (name.size() != muster.size())
-        return false;
-    for (std::size_t i = 0; i < name.size(); ++i)
-        if (muster[i] != u'?' && muster[i] != name[i])
-            return false;
-    return true;
-}
-
-// Referenzdatei im Arbeitsverzeichnis: Kennung, Tag des Neupunkts, beliebiges Folgezeichen,
-// Jahr, "o"; ohne Rücksicht auf Groß-/Kleinschreibung, bei mehreren die erste nach Namen.
-std::optional<std::string> ReferenzdateiFinden(const std::string& kennung, const Tageskennung& t) {
-    const Text muster = Klein(AusUtf8(kennung) + t.tag + u"?." + t.jahr + u"o");
-    std::vector<std::string> treffer;
-    std::error_code fehler;
-    for (fs::directory_iterator it(".", fehler), ende; !fehler && it != ende;
-         it.increment(fehler)) {
-        const std::string name = it->path().filename().string();
-        std::error_code f2;
-        if (it->is_regular_file(f2) && PasstMitJoker(Klein(AusUtf8(name)), muster))
-            treffer.push_back(name);
-    }
-    if (treffer.empty())
-        return std::nullopt;
-    return *std::min_element(treffer.begin(), treffer.end(), [](const auto& a, const auto& b) {
-        return Klein(AusUtf8(a)) < Klein(AusUtf8(b));
-    });
-}
-
 const Epoche* EpocheZu(const RinexDatei& d, Zeitpunkt t) {
-    auto it = std::lower_bound(d.epochen.begin(), d.epochen.end(), t,
+    auto it = std::lower_bound(d.epochen.begin(), d.epochen.end(), t - kGleichzeitigkeit + 1,
                                [](const Epoche& e, Zeitpunkt z) { return e.zeit < z; });
-    return it != d.epochen.end() && it->zeit == t ? &*it : nullptr;
+    return it != d.epochen.end() && Gleichzeitig(it->zeit, t) ? &*it : nullptr;
 }
 
 std::vector<Satellit> Nutzbar(const Epoche& e, const std::set<char>& ausgeschlossen) {
@@ -167,6 +129,8 @@ private:
             Fatal("cannot read new point file " + a_.neupunkt + " (" + e.fehler + ")");
             return false;
         }
+        if (!e.hinweis.empty())
+            Info("Hinweis: " + a_.neupunkt + ": " + e.hinweis);
         neupunkt_.daten = std::move(e.datei);
         if (!NaeherungBrauchbar(neupunkt_.daten.kopf)) {
             Fatal("new point file " + a_.neupunkt + " has no usable APPROX POSITION XYZ");
@@ -201,6 +165,8 @@ private:
             }
             Info(Formatiert("Referenz %s: %s, %zu Epochen", kennung.c_str(), datei->c_str(),
                             e.datei.epochen.size()));
+            if (!e.hinweis.empty())
+                Info("Hinweis: " + *datei + ": " + e.hinweis);
             referenzen_.push_back({*datei, kennung, std::move(e.datei)});
         }
     }
@@ -234,7 +200,7 @@ private:
         const std::size_t typen = erste.kopf.typen.size();
         std::vector<Epoche> epochen;
         for (const Epoche& e : erste.epochen) {
-            if (e.zeit < anfang || e.zeit > ende)
+            if (e.zeit + kGleichzeitigkeit <= anfang || e.zeit >= ende + kGleichzeitigkeit)
                 continue;
             std::vector<Satellit> satelliten = Nutzbar(e, a_.ausgeschlossen);
             for (std::size_t r = 1; r < referenzen_.size() && !satelliten.empty(); ++r) {
@@ -285,8 +251,22 @@ private:
             kennungen += (kennungen.empty() ? "" : ",") + r.kennung;
         k.kommentare = {"VIRTUELLE STATION VON VEXLO-SIM, KEIN GNSS-RECHENKERN",
                         "BEOBACHTUNGEN DER REFERENZ " + Druckbar(referenzen_.front().kennung),
-                        "REFERENZEN " + Druckbar(kennungen)};
+                        "REFERENZEN " + Druckbar(kennungen), ZonenKommentar(Zone())};
         return k;
+    }
+
+    // Eine Zone für den ganzen Lauf: die der mittleren Länge aller Referenzen, die gleich bleibt,
+    // welcher Neupunkt auch gerechnet wird.
+    int Zone() const {
+        double summe = 0;
+        int anzahl = 0;
+        for (const Station& r : referenzen_)
+            if (NaeherungBrauchbar(r.daten.kopf)) {
+                summe += EllipsoidischAusGeozentrisch(r.daten.kopf.naeherung).laengeGrad;
+                ++anzahl;
+            }
+        const Vektor3& n = neupunkt_.daten.kopf.naeherung;
+        return UtmZone(anzahl > 0 ? summe / anzahl : EllipsoidischAusGeozentrisch(n).laengeGrad);
     }
 
     bool VirtuelleStationSchreiben() {
@@ -298,8 +278,7 @@ private:
             return false;
         }
         v.kopf = VirtuellerKopf(v.epochen);
-        const Tageskennung tag = TagAusName(a_.neupunkt);
-        const std::string name = "virt" + NachUtf8(tag.tag) + "." + NachUtf8(tag.jahr) + "o";
+        const std::string name = VirtuellerName(TagAusName(a_.neupunkt));
         if (!TextdateiSchreiben(name, RinexZeilen(v, {"vexlo-sim", "Qel"}))) {
             Fatal("cannot write virtual station file " + name);
             return false;

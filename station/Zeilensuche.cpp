@@ -64,17 +64,30 @@ private:
     std::optional<long long> gekappteTrefferzeile_;
 };
 
+// RINEX-Dateien von Unix-Werkzeugen und Downloaddiensten enden Zeilen mit LF allein; das Lesen
+// von Zeilen endet nur an CR LF oder CR, also wird jedes Stück hier zusätzlich an LF geteilt.
+// Sonst wäre eine solche Datei eine einzige Zeile, und der Suchtext fände sich irgendwo in ihr.
+template <typename Verbraucher> auto AuchAnLf(Verbraucher verbraucher) {
+    return [verbraucher](TextSicht stueck, bool zeilenende) mutable {
+        for (std::size_t lf; (lf = stueck.find(u'\n')) != TextSicht::npos;
+             stueck.remove_prefix(lf + 1))
+            if (!verbraucher(stueck.substr(0, lf), true))
+                return false;
+        return verbraucher(stueck, zeilenende);
+    };
+}
+
 // Die ganze Zeile mit dieser Nummer (ab 0); davor liegende Zeilen werden nur überlesen.
 Text ZeileNummer(Dateisystem& ds, const Text& datei, long long gesucht) {
     long long zeile = 0;
     Text inhalt;
-    ds.ZeilenstueckeLesen(datei, [&](TextSicht stueck, bool zeilenende) {
-        if (zeile == gesucht)
-            inhalt.append(stueck);
-        if (zeilenende)
-            ++zeile;
-        return zeile <= gesucht;
-    });
+    ds.ZeilenstueckeLesen(datei, AuchAnLf([&](TextSicht stueck, bool zeilenende) {
+                              if (zeile == gesucht)
+                                  inhalt.append(stueck);
+                              if (zeilenende)
+                                  ++zeile;
+                              return zeile <= gesucht;
+                          }));
     return inhalt;
 }
 
@@ -83,9 +96,9 @@ Text ZeileNummer(Dateisystem& ds, const Text& datei, long long gesucht) {
 std::optional<Text> ErsteZeileMit(Dateisystem& ds, const Text& datei, const Text& suchtext) {
     try {
         Stromsuche suche(suchtext);
-        ds.ZeilenstueckeLesen(datei, [&](TextSicht stueck, bool zeilenende) {
-            return suche.Stueck(stueck, zeilenende);
-        });
+        ds.ZeilenstueckeLesen(datei, AuchAnLf([&](TextSicht stueck, bool zeilenende) {
+                                  return suche.Stueck(stueck, zeilenende);
+                              }));
         if (suche.Treffer())
             return suche.Treffer();
         if (!suche.GekappteTrefferzeile())

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+// Für RINEX-Dateien: eine Zeile endet an CR LF, an einem einzelnen CR und auch an LF allein.
 // Die erste Zeile der Datei, die suchtext enthält (genau, mit Groß-/Kleinschreibung); nullopt,
 // wenn keine Zeile ihn enthält oder die Datei nicht lesbar ist. Anders als ZeileSuchen liefert sie
 // ohne Treffer nicht die letzte Zeile und hält darum von langen Zeilen ohne suchtext nur so viel,

@@ -77,7 +77,17 @@ TEST(Kopfzeile, EntscheidetUeberReferenz) {
     std::string binaer(16384, '\0');
     for (std::size_t i = 0; i < binaer.size(); ++i)
         binaer[i] = static_cast<char>(i);
+    // Ein Tag aus LF-Dateien wird zugeordnet wie einer aus CR-LF-Dateien: der Suchtext in einem
+    // Kommentar vor der OBSERVER-Zeile macht keine Referenz.
+    const auto nurLf = [](std::string d) {
+        for (std::size_t i; (i = d.find("\r\n")) != std::string::npos;)
+            d.erase(i, 1);
+        return d;
+    };
+    const std::string icc = RinexZeile("coordenades ajust ICC", "COMMENT");
     const Fall faelle[] = {
+        {nurLf(RinexDatei({icc, RinexZeile("MATA", "OBSERVER / AGENCY")})), u"ICC", false},
+        {nurLf(RinexDatei({icc, RinexZeile("ICC", "OBSERVER / AGENCY")})), u"ICC", true},
         {Sapos, u"SAPOS", true},
         {Sapos, u"sapos", false},
         {Mueller, u"", true},

@@ -44,7 +44,11 @@ INSTANTIATE_TEST_SUITE_P(
     Faelle, ErsteZeileMitTest,
     ::testing::Values(
         Suchfall{"EinzelnesCr", Version + "\r" + Observer + "\r" + Ende, Observer},
-        Suchfall{"ErsteVonZwei", "OBSERVER 1\nx\r\nOBSERVER 2\r\n", "OBSERVER 1\nx"},
+        // In RINEX-Dateien beendet auch LF allein eine Zeile.
+        Suchfall{"ErsteVonZwei", "OBSERVER 1\nx\r\nOBSERVER 2\r\n", "OBSERVER 1"},
+        Suchfall{"NurLf", Version + "\n" + Observer + "\n" + Ende + "\n", Observer},
+        Suchfall{"LangeLfZeileHinten", "x\n" + Lang + Lang + "OBSERVER" + Lang + "\nSAPOS\n",
+                 Lang + Lang + "OBSERVER" + Lang},
         // Ohne OBSERVER zählt auch die letzte Zeile nicht, was immer sie enthält.
         Suchfall{"OhneObserver", Version + "\r\n" + Ende + "\r\nSAPOS", std::nullopt},
         // Der Suchtext reicht über die Blockgrenze des Lesers; die Zeile kommt ganz zurück.

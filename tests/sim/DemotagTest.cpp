@@ -147,6 +147,9 @@ TEST_F(Demotag, FormateAufrufnamenUndSchalter) {
     const double nurGps = Zahl(Ergebnis()[8]);
     EXPECT_LT(nurGps, alleSatelliten / 2);
     EXPECT_GE(nurGps, 5.0);
+    // Kestravs Ersatz, die letzte Zeile, ergibt ohne Doppelpunkt keine Höhe.
+    const auto loesung = CrLfZeilen(Datei("_ergebnis_np012830_sol.txt"));
+    EXPECT_EQ(std::string(loesung.empty() ? ":" : loesung.back()).find(':'), std::string::npos);
     EXPECT_EQ(Datei("_ergebnis_np012830_sol.txt").find("NHN-H"), std::string::npos);
 }
 

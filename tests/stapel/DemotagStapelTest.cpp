@@ -29,6 +29,13 @@ std::string Einstellungen() {
 std::string Datei(const std::string& name) {
     return BytesLesen(Tag() / name);
 }
+std::vector<std::string> CrLfZeilenVon(const fs::path& datei) {
+    std::vector<std::string> zeilen;
+    std::istringstream s(BytesLesen(datei));
+    for (std::string z; std::getline(s, z);)
+        zeilen.push_back(z.substr(0, z.size() - (z.ends_with('\r') ? 1 : 0)));
+    return zeilen;
+}
 
 // Zeilen einer Datei, die jede Zeile mit CR LF beendet und sonst kein CR oder LF enthält.
 std::vector<std::string> CrLfZeilen(const std::string& name) {
@@ -137,6 +144,35 @@ TEST_F(DemotagStapel, ErgebnisdateienJePunkt) {
     }
     EXPECT_EQ(mini[3], " * * * *" + std::string(10, ' '));
     EXPECT_EQ(pyxz[2], "* * * ");
+}
+
+// DHHN gewählt, aber kein " +Sb" im Bo-Text (etwa eine von Hand geänderte kestrav.ini): die Lösung
+// hat keine Zeile "NHN-Höhe [m]", Kestrav liest ersatzweise die letzte Zeile, und weil die keinen
+// Doppelpunkt hat, bleibt die Höhenspalte leer, statt die ellipsoidische Höhe zu zeigen.
+TEST_F(DemotagStapel, OhneSbBleibtDieNhnSpalteLeer) {
+    const fs::path tag = gOrt->Pfad() / "ohneSb";
+    ASSERT_EQ(ProzessAusfuehren(
+                  {{KESTRAV_BIN_DIR "/vexlo-sim", "--demo", tag.string()}, gOrt->Pfad(), {}})
+                  .exitcode,
+              0);
+    std::string ini = BytesLesen(Ausgeliefert());
+    ini.erase(ini.find(" +Sb"), 4);
+    BytesSchreiben(gOrt->Pfad() / "ohneSb.ini", ini);
+    ProzessAusfuehren({{KESTRAV_BIN_DIR "/kestrav-stapel", "--ja", "--einstellungen",
+                        (gOrt->Pfad() / "ohneSb.ini").string(), (tag / "np012830.23o").string()},
+                       gOrt->Pfad(),
+                       {{"KESTRAV_LAUFWERK_C", (gOrt->Pfad() / "c").string()},
+                        {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
+                        {"KESTRAV_ANZEIGE", "/bin/true"},
+                        {"DISPLAY", ""},
+                        {"WAYLAND_DISPLAY", ""}}});
+    const auto liste = CrLfZeilenVon(tag / "_ergebnis_np012830_list.txt");
+    const auto mini = CrLfZeilenVon(tag / "_ergebnis_283.mini");
+    const auto pyxz = CrLfZeilenVon(tag / "_ergebnis_283.PYXZ");
+    ASSERT_TRUE(liste.size() == 2 && mini.size() == 4 && !pyxz.empty());
+    EXPECT_EQ(mini[1], liste[1] + std::string(10, ' ')); // np01 ohne Marken
+    const auto w = Worte(liste[1]);
+    EXPECT_EQ(pyxz[0], w[0] + " " + w[1] + " " + w[2] + " ");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -23,6 +24,7 @@ public:
             Ordnen();
         e.datei = std::move(datei_);
         e.fehler = std::move(fehler_);
+        e.hinweis = std::move(hinweis_);
         return e;
     }
 
@@ -30,7 +32,14 @@ private:
     Zeilenleser zeilen_;
     RinexDatei datei_;
     std::string fehler_;
+    std::string hinweis_;
+    bool abgeschnitten_ = false;
     std::size_t erwarteteTypen_ = 0;
+    // RINEX 3: je System die Stelle jedes Beobachtungstyps in datei_.kopf.typen (-1: übergangen).
+    std::map<char, std::vector<int>> typenstellen_;
+    char letztesSystem_ = 0;
+
+    bool Version3() const { return datei_.kopf.version >= 3; }
 
     bool Fehler(const std::string& text) {
         char puffer[32];
@@ -48,8 +57,9 @@ private:
         if (Beschriftung(z) != "RINEX VERSION / TYPE")
             return Fehler("not a RINEX file (no RINEX VERSION / TYPE in the first line)");
         const FeldZahl version = ZahlLesen(Feld(z, 1, 9));
-        if (version.leer || !version.gueltig || version.wert < 2 || version.wert >= 3)
-            return Fehler("RINEX version '" + Druckbar(Feld(z, 1, 9)) + "' not supported (2.xx)");
+        if (version.leer || !version.gueltig || version.wert < 2 || version.wert >= 4)
+            return Fehler("RINEX version '" + Druckbar(Feld(z, 1, 9)) +
+                          "' not supported (2.xx, 3.xx)");
         if (Feld(z, 21, 1) != "O")
             return Fehler("not an observation file (type '" + Druckbar(Feld(z, 21, 1)) + "')");
         datei_.kopf.version = version.wert;
@@ -67,7 +77,14 @@ private:
 
     bool KopfPruefen() {
         if (datei_.kopf.typen.empty())
-            return Fehler("header has no # / TYPES OF OBSERV");
+            return Fehler(Version3() ? "header has no SYS / # / OBS TYPES"
+                                     : "header has no # / TYPES OF OBSERV");
+        if (Version3()) {
+            for (const auto& [system, stellen] : typenstellen_)
+                if (stellen.size() != erwarteteTypen3_[system])
+                    return Fehler("SYS / # / OBS TYPES names fewer types than it counts");
+            return true;
+        }
         if (datei_.kopf.typen.size() != erwarteteTypen_)
             return Fehler("# / TYPES OF OBSERV names fewer types than it counts");
         return true;
@@ -107,8 +124,10 @@ private:
             return Vektor(z, k.naeherung, "APPROX POSITION XYZ");
         } else if (beschriftung == "ANTENNA: DELTA H/E/N") {
             return Vektor(z, k.antennenversatz, "ANTENNA: DELTA H/E/N");
-        } else if (beschriftung == "# / TYPES OF OBSERV") {
+        } else if (beschriftung == "# / TYPES OF OBSERV" && !Version3()) {
             return TypenLesen(z);
+        } else if (beschriftung == "SYS / # / OBS TYPES" && Version3()) {
+            return Typen3Lesen(z);
         } else if (beschriftung == "INTERVAL") {
             const FeldZahl wert = ZahlLesen(Feld(z, 1, 10));
             if (!wert.gueltig || wert.wert < 0)
@@ -142,6 +161,52 @@ private:
         return true;
     }
 
+    std::map<char, std::size_t> erwarteteTypen3_;
+
+    // RINEX 3 nennt Typen je System mit drei Zeichen ("C1C", "L2W"). Sie werden auf die zwei
+    // Zeichen von RINEX 2 abgebildet, damit Epochen beider Versionen gleich aussehen; von
+    // mehreren Typen eines Systems mit demselben Kürzel gilt der erste.
+    static std::string Kuerzel2(std::string_view typ3) {
+        const bool pcode = typ3[0] == 'C' && (typ3[1] == '1' || typ3[1] == '2') &&
+                           typ3.size() > 2 &&
+                           std::string_view("PWYM").find(typ3[2]) != std::string_view::npos;
+        return std::string(1, pcode ? 'P' : typ3[0]) + typ3[1];
+    }
+
+    bool Typen3Lesen(std::string_view z) {
+        const std::string_view kennung = Feld(z, 1, 1);
+        if (!kennung.empty() && kennung != " ") {
+            const auto n = GanzzahlLesen(Feld(z, 4, 3));
+            const char system = kennung.front();
+            if (system < 'A' || system > 'Z' || !n || *n < 1 || *n > kHoechstensTypen ||
+                typenstellen_.count(system))
+                return Fehler("invalid SYS / # / OBS TYPES");
+            letztesSystem_ = system;
+            erwarteteTypen3_[system] = static_cast<std::size_t>(*n);
+            typenstellen_[system];
+        } else if (letztesSystem_ == 0) {
+            return Fehler("SYS / # / OBS TYPES continues without a system");
+        }
+        std::vector<int>& stellen = typenstellen_[letztesSystem_];
+        std::vector<std::string>& typen = datei_.kopf.typen;
+        for (std::size_t i = 0; i < 13 && stellen.size() < erwarteteTypen3_[letztesSystem_]; ++i) {
+            const std::string_view typ = OhneRand(Feld(z, 8 + 4 * i, 3));
+            if (typ.size() < 2)
+                break;
+            const std::string kurz = Kuerzel2(typ);
+            auto it = std::find(typen.begin(), typen.end(), kurz);
+            if (it == typen.end()) {
+                if (typen.size() >= static_cast<std::size_t>(kHoechstensTypen))
+                    return Fehler("too many observation types");
+                it = typen.insert(typen.end(), kurz);
+            }
+            const int stelle = static_cast<int>(it - typen.begin());
+            const bool doppelt = std::find(stellen.begin(), stellen.end(), stelle) != stellen.end();
+            stellen.push_back(doppelt ? -1 : stelle);
+        }
+        return true;
+    }
+
     bool ErsteBeobachtungLesen(std::string_view z) {
         Kalenderzeit k;
         const auto j = GanzzahlLesen(Feld(z, 1, 6));
@@ -169,8 +234,8 @@ private:
         while (zeilen_.Naechste(z)) {
             if (OhneRand(z).empty())
                 continue;
-            if (!EpocheLesen(z))
-                return false;
+            if (!(Version3() ? Epoche3Lesen(z) : EpocheLesen(z)))
+                return abgeschnitten_;
         }
         return true;
     }
@@ -178,7 +243,11 @@ private:
     bool ZeileVerlangen(std::string_view& z, const char* wo) {
         if (zeilen_.Naechste(z))
             return true;
-        return Fehler(std::string("file ends within ") + wo);
+        // Eine beim Kopieren oder Aufzeichnen abgeschnittene letzte Epoche fällt weg; alles davor
+        // ist vollständig.
+        abgeschnitten_ = true;
+        hinweis_ = std::string("file ends within ") + wo + ", last epoch dropped";
+        return false;
     }
 
     bool EpocheLesen(std::string_view z) {
@@ -234,6 +303,77 @@ private:
             if (!SatellitLesen(feld, s))
                 return Fehler("invalid satellite '" + Druckbar(feld) + "' in the epoch record");
             e.satelliten.push_back(s);
+        }
+        return true;
+    }
+
+    // RINEX 3: "> JJJJ MM TT hh mm ss.sssssss  K NNN", dann je Satellit eine Zeile.
+    bool Epoche3Lesen(std::string_view z) {
+        const auto kennung = GanzzahlLesen(Feld(z, 32, 1));
+        const auto anzahl = GanzzahlLesen(Feld(z, 33, 3));
+        if (Feld(z, 1, 1) != ">" || !kennung || !anzahl || *kennung < 0 || *kennung > 6 ||
+            *anzahl < 0)
+            return Fehler("invalid epoch record '" + Druckbar(z) + "'");
+        if (*kennung >= 2 && *kennung <= 5) {
+            for (long i = 0; i < *anzahl; ++i)
+                if (!ZeileVerlangen(z, "an event record"))
+                    return false;
+            return true;
+        }
+        Epoche e;
+        e.kennung = static_cast<int>(*kennung);
+        if (!Epochenzeit3Lesen(z, e.zeit) || !Beobachtungen3Lesen(*anzahl, e))
+            return false;
+        if (e.kennung != 6)
+            datei_.epochen.push_back(std::move(e));
+        return true;
+    }
+
+    bool Epochenzeit3Lesen(std::string_view z, Zeitpunkt& zeit) {
+        const auto j = GanzzahlLesen(Feld(z, 3, 4));
+        const auto mo = GanzzahlLesen(Feld(z, 8, 2));
+        const auto t = GanzzahlLesen(Feld(z, 11, 2));
+        const auto h = GanzzahlLesen(Feld(z, 14, 2));
+        const auto mi = GanzzahlLesen(Feld(z, 17, 2));
+        const FeldZahl s = ZahlLesen(Feld(z, 19, 11));
+        // Die Jahre, die RINEX 2 mit zwei Ziffern fasst; so bleibt die virtuelle Station lesbar.
+        if (!j || !mo || !t || !h || !mi || s.leer || !s.gueltig || *j < 1980 || *j > 2079)
+            return Fehler("invalid epoch time '" + Druckbar(z) + "'");
+        const Kalenderzeit k{static_cast<int>(*j), static_cast<int>(*mo), static_cast<int>(*t),
+                             static_cast<int>(*h), static_cast<int>(*mi), s.wert};
+        if (!IstGueltig(k))
+            return Fehler("invalid epoch time '" + Druckbar(z) + "'");
+        zeit = ZeitAusKalender(k);
+        return true;
+    }
+
+    bool Beobachtungen3Lesen(long anzahl, Epoche& e) {
+        const std::size_t typen = datei_.kopf.typen.size();
+        std::string_view z;
+        for (long i = 0; i < anzahl; ++i) {
+            if (!ZeileVerlangen(z, "the observations of an epoch"))
+                return false;
+            Satellit s;
+            const auto stellen = typenstellen_.find(Feld(z, 1, 1).empty() ? ' ' : z[0]);
+            if (!SatellitLesen(Feld(z, 1, 3), s) || stellen == typenstellen_.end())
+                return Fehler("invalid satellite '" + Druckbar(Feld(z, 1, 3)) + "'");
+            const std::size_t basis = e.satelliten.size() * typen;
+            e.satelliten.push_back(s);
+            e.werte.resize(basis + typen, std::numeric_limits<double>::quiet_NaN());
+            e.merker.resize(e.werte.size() * 2, ' ');
+            for (std::size_t f = 0; f < stellen->second.size(); ++f) {
+                const FeldZahl wert = ZahlLesen(Feld(z, 4 + 16 * f, 14));
+                if (!wert.gueltig)
+                    return Fehler("invalid observation '" + Druckbar(Feld(z, 4 + 16 * f, 14)) +
+                                  "'");
+                const int stelle = stellen->second[f];
+                if (stelle < 0)
+                    continue;
+                const std::size_t index = basis + static_cast<std::size_t>(stelle);
+                if (!wert.leer)
+                    e.werte[index] = wert.wert;
+                MerkerSetzen(Feld(z, 18 + 16 * f, 2), e.merker, index * 2);
+            }
         }
         return true;
     }

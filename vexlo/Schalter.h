@@ -23,6 +23,8 @@ struct BoAuftrag {
     std::string protokoll;     // "+FL<Datei>"
     bool normalhoehen = false; // "+Sb"
     std::string antex;         // "+ACF<Datei>"
+    int elevationsmaske = 10;  // "-e<Grad>", 0 bis 90
+    int zone = 0;              // "-z<Zone>", 1 bis 60; 0: die Zone, die Qel festgelegt hat
     std::vector<std::string> uebergangen;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
-// Zeitpunkte der Beobachtungen in ganzen Millisekunden: Epochen verschiedener Empfänger gelten als
-// gleichzeitig, wenn sie auf die Millisekunde übereinstimmen (29.9999999 s und 30.0 s auch).
+// Zeitpunkte der Beobachtungen in ganzen Millisekunden. Echte Empfänger versehen dieselbe Epoche
+// mit Zeitmarken, die um Millisekunden abweichen (29.998 s gegen 30.004 s); als gleichzeitig
+// gilt daher, was weniger als kGleichzeitigkeit auseinanderliegt.
 #include <cstdint>
 #include <string>
 
@@ -17,6 +18,12 @@ struct Kalenderzeit {
 using Zeitpunkt = std::int64_t;
 
 constexpr Zeitpunkt kMillisekundenJeTag = 86'400'000;
+// Weit unter jedem Beobachtungsintervall (ab 1 s), weit über jeder Uhrabweichung eines Empfängers.
+constexpr Zeitpunkt kGleichzeitigkeit = 100;
+
+inline bool Gleichzeitig(Zeitpunkt a, Zeitpunkt b) {
+    return (a > b ? a - b : b - a) < kGleichzeitigkeit;
+}
 
 Zeitpunkt ZeitAusKalender(const Kalenderzeit& k);
 Kalenderzeit KalenderAusZeit(Zeitpunkt t);

@@ -56,7 +56,8 @@ bool BytesSchreiben(const std::string& name, std::string_view bytes) {
     return static_cast<bool>(aus);
 }
 
-bool TextdateiSchreiben(const std::string& name, const std::vector<std::string>& zeilen) {
+namespace {
+std::string Zeilenbytes(const std::vector<std::string>& zeilen) {
     std::string bytes;
     std::size_t groesse = 0;
     for (const std::string& zeile : zeilen)
@@ -68,7 +69,20 @@ bool TextdateiSchreiben(const std::string& name, const std::vector<std::string>&
         bytes += ascii ? zeile : NachWindows1252(AusUtf8(zeile));
         bytes += "\r\n";
     }
-    return BytesSchreiben(name, bytes);
+    return bytes;
+}
+} // namespace
+
+bool TextdateiSchreiben(const std::string& name, const std::vector<std::string>& zeilen) {
+    return BytesSchreiben(name, Zeilenbytes(zeilen));
+}
+
+bool TextdateiAnhaengen(const std::string& name, const std::vector<std::string>& zeilen) {
+    std::ofstream aus(name, std::ios::binary | std::ios::app);
+    const std::string bytes = Zeilenbytes(zeilen);
+    aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    aus.close();
+    return static_cast<bool>(aus);
 }
 
 std::string NameAufloesen(const std::string& name) {

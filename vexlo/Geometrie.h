@@ -2,6 +2,8 @@
 // Erdfeste kartesische Koordinaten und ellipsoidische Koordinaten auf GRS80. Nur für das
 // Satellitenmodell und die Demodaten; die Ausgabekoordinaten rechnet PROJ.
 #include <array>
+#include <optional>
+#include <vector>
 
 using Vektor3 = std::array<double, 3>;
 
@@ -24,3 +26,7 @@ struct Blickrichtung {
     Vektor3 einheit{0, 0, 0}; // erdfester Einheitsvektor Station -> Ziel
 };
 Blickrichtung RichtungZu(const Vektor3& station, const Vektor3& ziel);
+
+// PDOP aus Einheitsvektoren (erdfest oder örtlich) Station -> Satellit, eine Uhr für alle Systeme;
+// nullopt bei weniger als vier Satelliten oder entarteter Geometrie.
+std::optional<double> Pdop(const std::vector<Vektor3>& richtungen);

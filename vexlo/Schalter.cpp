@@ -1,5 +1,6 @@
 #include "Schalter.h"
 
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -28,6 +29,17 @@ std::vector<std::string> Kennungen(const std::string& liste) {
         anfang = komma + 1;
     }
     return kennungen;
+}
+
+// Ganzzahl aus höchstens zwei Ziffern im Bereich; sonst nullopt.
+std::optional<int> Zweistellig(const std::string& text, int von, int bis) {
+    if (text.empty() || text.size() > 2 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int wert = std::stoi(text);
+    if (wert < von || wert > bis)
+        return std::nullopt;
+    return wert;
 }
 
 } // namespace
@@ -83,6 +95,10 @@ BoAuftrag BoAuftragLesen(const std::vector<std::string>& argumente) {
             a.normalhoehen = true;
         } else if (MitWert(arg, "+ACF", wert)) {
             a.antex = wert;
+        } else if (MitWert(arg, "-e", wert) && Zweistellig(wert, 0, 90)) {
+            a.elevationsmaske = *Zweistellig(wert, 0, 90);
+        } else if (MitWert(arg, "-z", wert) && Zweistellig(wert, 1, 60)) {
+            a.zone = *Zweistellig(wert, 1, 60);
         } else {
             a.uebergangen.push_back(arg);
         }

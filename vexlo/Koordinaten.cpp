@@ -2,6 +2,7 @@
 
 #include "ProjBibliothek.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -9,9 +10,13 @@
 
 namespace {
 
-// Wie PROJ selbst EPSG:4978 nach EPSG:25832 rechnet: ohne Datumsübergang, WGS84 = ETRS89.
-constexpr const char* kUtm32 = "+proj=pipeline +step +inv +proj=cart +ellps=WGS84 "
-                               "+step +proj=utm +zone=32 +ellps=GRS80";
+// Wie PROJ selbst EPSG:4978 nach EPSG:258zz rechnet: ohne Datumsübergang (WGS84 = ETRS89).
+std::string UtmPipeline(int zone) {
+    return "+proj=pipeline +step +inv +proj=cart +ellps=WGS84 +step +proj=utm +zone=" +
+           std::to_string(zone) + " +ellps=GRS80";
+}
+
+constexpr const char* kZonenText = "UTM-ZONE ";
 
 // Ohne Suchpfad lädt PROJ seine Datenbank nicht; sie wird für Pipelines nicht gebraucht und
 // kostete je Aufruf mehr als die ganze übrige Rechnung.
@@ -54,8 +59,9 @@ struct Koordinatenrechner::Zustand {
     const ProjBibliothek* proj = nullptr;
     PJ_CONTEXT* kontext = nullptr;
     PJ* utm = nullptr;
+    int utmZone = 0;
     PJ* geoid = nullptr;
-    bool geoidVersucht = false;
+    std::string geoidGitter;
 };
 
 Koordinatenrechner::Koordinatenrechner() : z_(new Zustand) {
@@ -96,11 +102,21 @@ PJ_COORD Koordinate(const Vektor3& x) {
 }
 } // namespace
 
-std::optional<Lagekoordinaten> Koordinatenrechner::Utm32(const Vektor3& x) {
+std::optional<Lagekoordinaten> Koordinatenrechner::Utm(const Vektor3& x, int zone) {
     if (!z_->proj)
         return std::nullopt;
-    if (!z_->utm)
-        z_->utm = z_->proj->create(z_->kontext, kUtm32);
+    if (zone < 1 || zone > 60) {
+        fehler_ = "invalid UTM zone " + std::to_string(zone);
+        return std::nullopt;
+    }
+    if (z_->utm && z_->utmZone != zone) {
+        z_->proj->destroy(z_->utm);
+        z_->utm = nullptr;
+    }
+    if (!z_->utm) {
+        z_->utm = z_->proj->create(z_->kontext, UtmPipeline(zone).c_str());
+        z_->utmZone = zone;
+    }
     if (!z_->utm) {
         fehler_ = "PROJ cannot set up the UTM transformation";
         return std::nullopt;
@@ -111,26 +127,29 @@ std::optional<Lagekoordinaten> Koordinatenrechner::Utm32(const Vektor3& x) {
     const double hoehe = ergebnis.xyz.z;
     if (!std::isfinite(ost) || !std::isfinite(nord) || !std::isfinite(hoehe) || ost <= 0 ||
         ost >= 1'000'000.0) {
-        fehler_ = "position cannot be expressed in ETRS89/UTM zone 32";
+        fehler_ = "position cannot be expressed in UTM zone " + std::to_string(zone);
         return std::nullopt;
     }
-    return Lagekoordinaten{32'000'000.0 + ost, nord, hoehe};
+    return Lagekoordinaten{zone * 1'000'000.0 + ost, nord, hoehe};
 }
 
-std::optional<double> Koordinatenrechner::Normalhoehe(const Vektor3& x) {
+std::optional<double> Koordinatenrechner::Normalhoehe(const Vektor3& x, const std::string& gitter) {
     if (!z_->proj)
         return std::nullopt;
-    if (!z_->geoidVersucht) {
-        z_->geoidVersucht = true;
-        if (const auto gitter = GeoidGitterFinden()) {
-            const std::string pipeline = "+proj=pipeline +step +inv +proj=cart +ellps=WGS84 "
-                                         "+step +proj=vgridshift +multiplier=-1 +grids=" +
-                                         *gitter;
-            z_->geoid = z_->proj->create(z_->kontext, pipeline.c_str());
-        }
+    if (z_->geoidGitter != gitter) {
+        if (z_->geoid)
+            z_->proj->destroy(z_->geoid);
+        z_->geoidGitter = gitter;
+        // Leerzeichen trennten in der Pipeline die Angaben; ein solcher Pfad bleibt ungenutzt.
+        const std::string pipeline = "+proj=pipeline +step +inv +proj=cart +ellps=WGS84 "
+                                     "+step +proj=vgridshift +multiplier=-1 +grids=" +
+                                     gitter;
+        z_->geoid = gitter.find_first_of(" \t") == std::string::npos
+                        ? z_->proj->create(z_->kontext, pipeline.c_str())
+                        : nullptr;
     }
     if (!z_->geoid) {
-        fehler_ = std::string("geoid model ") + kGeoidGitter + " not available";
+        fehler_ = "geoid model " + gitter + " not available";
         return std::nullopt;
     }
     const PJ_COORD ergebnis = z_->proj->trans(z_->geoid, PJ_FWD, Koordinate(x));
@@ -139,4 +158,28 @@ std::optional<double> Koordinatenrechner::Normalhoehe(const Vektor3& x) {
         return std::nullopt;
     }
     return ergebnis.xyz.z;
+}
+
+int UtmZone(double laengeGrad) {
+    const double l = std::fmod(std::fmod(laengeGrad + 180.0, 360.0) + 360.0, 360.0);
+    return std::clamp(static_cast<int>(l / 6.0) + 1, 1, 60);
+}
+
+std::string ZonenKommentar(int zone) {
+    return kZonenText + std::to_string(zone);
+}
+
+int ZoneAusKommentaren(const std::vector<std::string>& kommentare) {
+    for (const std::string& k : kommentare) {
+        if (k.rfind(kZonenText, 0) != 0)
+            continue;
+        const std::string rest = k.substr(std::string_view(kZonenText).size());
+        if (rest.size() < 1 || rest.size() > 2 ||
+            rest.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const int zone = std::stoi(rest);
+        if (zone >= 1 && zone <= 60)
+            return zone;
+    }
+    return 0;
 }

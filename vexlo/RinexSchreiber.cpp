@@ -46,7 +46,9 @@ std::string Systemtext(char system) {
 
 void KopfSchreiben(const RinexDatei& d, const Programmangabe& p, std::vector<std::string>& z) {
     const RinexKopf& k = d.kopf;
-    z.push_back(Kopfzeile(Formatiert("%9.2f", k.version) + Spalte("", 11) +
+    // Geschrieben wird immer im Aufbau von RINEX 2, auch was aus einer RINEX-3-Datei gelesen ist.
+    const double version = k.version >= 3 ? 2.11 : k.version;
+    z.push_back(Kopfzeile(Formatiert("%9.2f", version) + Spalte("", 11) +
                               Spalte("OBSERVATION DATA", 20) + Systemtext(k.system),
                           "RINEX VERSION / TYPE"));
     std::string datum;

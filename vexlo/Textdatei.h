@@ -29,6 +29,8 @@ private:
 // Zeilen in UTF-8, geschrieben als Windows-1252, jede mit CR LF. false bei Schreibfehler.
 bool TextdateiSchreiben(const std::string& name, const std::vector<std::string>& zeilen);
 bool BytesSchreiben(const std::string& name, std::string_view bytes);
+// Hängt Zeilen wie TextdateiSchreiben an; legt die Datei an, wenn sie fehlt.
+bool TextdateiAnhaengen(const std::string& name, const std::vector<std::string>& zeilen);
 
 // Ein bloßer Dateiname wird wie unter Windows ohne Rücksicht auf Groß-/Kleinschreibung im
 // aktuellen Verzeichnis gefunden; Namen mit Pfad bleiben unverändert.

@@ -59,3 +59,42 @@ Blickrichtung RichtungZu(const Vektor3& station, const Vektor3& ziel) {
     r.azimutGrad = azimut < 0 ? azimut + 360 : azimut;
     return r;
 }
+
+std::optional<double> Pdop(const std::vector<Vektor3>& richtungen) {
+    if (richtungen.size() < 4)
+        return std::nullopt;
+    // Normalgleichungen der Entwurfsmatrix mit Zeilen (-e, 1), daneben die Einheitsmatrix.
+    double m[4][8] = {};
+    for (const Vektor3& e : richtungen) {
+        const double g[4] = {-e[0], -e[1], -e[2], 1.0};
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j)
+                m[i][j] += g[i] * g[j];
+    }
+    for (int i = 0; i < 4; ++i)
+        m[i][4 + i] = 1.0;
+    for (int spalte = 0; spalte < 4; ++spalte) {
+        int pivot = spalte;
+        for (int i = spalte + 1; i < 4; ++i)
+            if (std::fabs(m[i][spalte]) > std::fabs(m[pivot][spalte]))
+                pivot = i;
+        if (std::fabs(m[pivot][spalte]) < 1e-9)
+            return std::nullopt;
+        for (int j = 0; j < 8; ++j)
+            std::swap(m[spalte][j], m[pivot][j]);
+        const double teiler = m[spalte][spalte];
+        for (int j = 0; j < 8; ++j)
+            m[spalte][j] /= teiler;
+        for (int i = 0; i < 4; ++i) {
+            if (i == spalte)
+                continue;
+            const double faktor = m[i][spalte];
+            for (int j = 0; j < 8; ++j)
+                m[i][j] -= faktor * m[spalte][j];
+        }
+    }
+    const double spur = m[0][4] + m[1][5] + m[2][6];
+    if (!(spur > 0) || !std::isfinite(spur))
+        return std::nullopt;
+    return std::sqrt(spur);
+}
