@@ -100,7 +100,8 @@ protected:
     TestUmgebung t;
     PosixProzesse prozesse{t.laufwerke};
     Schleife schleife;
-    Umgebung umgebung{*t.datei, prozesse, schleife, t.dialoge, t.programmdienst, t.system};
+    Umgebung umgebung{*t.datei,         prozesse, schleife,      t.dialoge,
+                      t.programmdienst, t.system, *t.papierkorb, *t.sperren};
     Basisformular form{umgebung};
     fs::path protokoll = t.temp / "aufrufe.txt";
 };
