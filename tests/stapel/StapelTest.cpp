@@ -155,12 +155,10 @@ std::map<std::string, std::string> Inhalte(const fs::path& ordner) {
 
 // Beendet oder ein Zombie, den nur noch niemand eingesammelt hat.
 bool Verschwunden(const std::string& pid) {
-    for (int i = 0; i < 100; ++i) {
-        const std::string stat = BytesLesen(fs::path("/proc") / pid / "stat");
-        const auto klammer = stat.rfind(')');
-        if (stat.empty() || (klammer != std::string::npos && stat.substr(klammer + 2, 1) == "Z"))
+    for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
+        const std::string stat = BytesLesen("/proc/" + pid + "/stat");
+        if (stat.empty() || stat.find(") Z ") != std::string::npos)
             return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return false;
 }
