@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -40,6 +42,21 @@ std::optional<std::string> StapeldateiFinden(const Laufwerke& laufwerke, const s
     return std::nullopt;
 }
 
+// Geerbte Dateien (die Sperre des Arbeitsverzeichnisses) hält nur kestrav-cmd selbst, bis der
+// Stapel endet; ein Programm des Rechenkerns, das weiterlebt (etwa ein Dienst), hielte sie sonst
+// über den Lauf hinaus.
+void GeerbteDateienNichtWeitergeben() {
+    DIR* ordner = opendir("/proc/self/fd");
+    if (!ordner)
+        return;
+    while (const dirent* eintrag = readdir(ordner)) {
+        const int fd = std::atoi(eintrag->d_name);
+        if (fd > STDERR_FILENO && fd != dirfd(ordner))
+            fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
+    closedir(ordner);
+}
+
 bool IstSchalterC(const char* argument) {
     return std::strcmp(argument, "/c") == 0 || std::strcmp(argument, "/C") == 0;
 }
@@ -47,6 +64,7 @@ bool IstSchalterC(const char* argument) {
 } // namespace
 
 int main(int argc, char** argv) {
+    GeerbteDateienNichtWeitergeben();
     int erstes = 1;
     if (argc > 2 && std::strcmp(argv[1], "--elternwache") == 0) {
         ElternbindungAnlegen(std::strtol(argv[2], nullptr, 10));

@@ -26,6 +26,7 @@ std::vector<Text> Beobachtungsdateien(Basisformular& form) {
 struct Namenspruefung {
     std::vector<Text> ausgelassen;
     std::vector<Text> unlesbar;
+    bool zweiterTag = false;
 };
 
 // Ein Name mit Zeilenumbruch ergäbe eine eigene Zeile der Stapeldatei, also einen eigenen Befehl:
@@ -42,9 +43,8 @@ Namenspruefung NeupunkteFuellen(Basisformular& form) {
         if (!VomRechenkernLesbar(name))
             pruefung.unlesbar.push_back(name);
         form.Neupunkte.Hinzufuegen(name);
-        // Die Meldung kommt erst über den Zeitgeber, wenn die Liste vollständig ist.
         if (TagAusName(form.Neupunkte.Eintrag(0)) != TagAusName(name))
-            form.TimerErrFormLoad.SetzeAktiviert(true);
+            pruefung.zweiterTag = true;
     }
     return pruefung;
 }
@@ -119,8 +119,11 @@ void RinexDateienEinlesen(Basisformular& form) {
     form.Beobachtungstag.SetzeText(ersterTag + u"*");
     form.VerzeichnisNeupunkte.SetzeText(
         VerzeichnisKurzform(PfadNormieren(AktuellesVerzeichnis(form))));
-    // Nach dem Scan, vor der Tagesmeldung, die erst der Zeitgeber bringt.
+    // Die Tagesmeldung kommt über den Zeitgeber, wenn die Liste vollständig ist; er läuft erst nach
+    // dem Hinweis, damit sie nicht schon erscheint, solange dieser offen ist.
     NamenshinweisZeigen(form, pruefung);
+    if (pruefung.zweiterTag)
+        form.TimerErrFormLoad.SetzeAktiviert(true);
 }
 
 void ResetRINEX_Click(Basisformular& form) {

@@ -2,7 +2,8 @@
 // Sperre eines Arbeitsverzeichnisses über flock auf der versteckten Datei ".kestrav-lauf" darin.
 // flock gilt je offener Datei, nicht je Prozess: auch ein zweiter Lauf desselben Fensters wird
 // abgewiesen. Ein Stapel, der gestartet wird, solange die Sperre gehalten wird, erbt sie (siehe
-// VererbbareSperren); so hält ein abgebrochener Lauf sie, bis sein Stapel endet.
+// VererbbareSperren); so hält ein abgebrochener Lauf sie, bis sein Stapel endet. kestrav-cmd gibt
+// sie nicht an den Rechenkern weiter.
 #include "platform/Laufsperre.h"
 #include "platform/posix/Laufwerke.h"
 

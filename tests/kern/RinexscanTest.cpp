@@ -55,6 +55,11 @@ TEST(Rinexscan, ZweiterTagStelltDenZeitgeber) {
 // Liste. Namen, die der Rechenkern nicht lesen kann, bleiben; ein Hinweis nennt beide Arten.
 TEST(Rinexscan, UnsichereNamenFehlenUnlesbareWerdenGenannt) {
     TestUmgebung u;
+    // "-rf2830.23o" hat einen anderen Tag: dessen Meldung darf erst nach dem Hinweis kommen.
+    bool tagesmeldungGeplant = true;
+    u.dialoge.waehrendOffen = [&](const Meldung&) {
+        tagesmeldungGeplant = u.Formular().TimerErrFormLoad.Aktiviert();
+    };
     Basisformular& form =
         Einlesen(u, {"np012830.23o", "x\ntouch PWNED\n2830.23o", "a\rb\1772830.23o", "-rf2830.23o",
                      "n p2830.23o", "q\"2830.23o", "\316\251ab2830.23o"});
@@ -68,6 +73,8 @@ TEST(Rinexscan, UnsichereNamenFehlenUnlesbareWerdenGenannt) {
                           Text(UnlesbarKopf) + u"\n-rf2830.23o\nn p2830.23o\nq\"2830.23o" +
                           u"\n\u03A9ab2830.23o");
     EXPECT_EQ(m.symbol, Symbol::Ausrufezeichen);
+    EXPECT_FALSE(tagesmeldungGeplant);
+    EXPECT_TRUE(form.TimerErrFormLoad.Aktiviert());
     EXPECT_EQ(NamenshinweisText({}, {}), u"");
 }
 

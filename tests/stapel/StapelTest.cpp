@@ -171,6 +171,10 @@ struct Ende {
     const char* grund;
 };
 
+void PrintTo(const Ende& e, std::ostream* os) {
+    *os << e.name;
+}
+
 class HaengenderRechenkern : public ::testing::TestWithParam<Ende>, public Tagesordner {};
 
 // Qel hängt mit einem Kind. Ein zweiter Lauf im Verzeichnis wird abgewiesen und ändert kein Byte;
