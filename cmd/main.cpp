@@ -1,11 +1,15 @@
 // kestrav-cmd: führt eine Stapeldatei Zeile für Zeile im aktuellen Verzeichnis aus.
 // Aufruf "kestrav-cmd /c DATEI.bat" (so startet Kestrav) oder "kestrav-cmd DATEI.bat".
+// kestrav-stapel setzt "--elternwache PID" davor: stirbt es, endet der Stapel mit dem Rechenkern.
 #include "cmd/Ausfuehren.h"
 #include "cmd/Stapelzeile.h"
 #include "platform/posix/Laufwerke.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -38,6 +42,21 @@ std::optional<std::string> StapeldateiFinden(const Laufwerke& laufwerke, const s
     return std::nullopt;
 }
 
+// Geerbte Dateien (die Sperre des Arbeitsverzeichnisses) hält nur kestrav-cmd selbst, bis der
+// Stapel endet; ein Programm des Rechenkerns, das weiterlebt (etwa ein Dienst), hielte sie sonst
+// über den Lauf hinaus.
+void GeerbteDateienNichtWeitergeben() {
+    DIR* ordner = opendir("/proc/self/fd");
+    if (!ordner)
+        return;
+    while (const dirent* eintrag = readdir(ordner)) {
+        const int fd = std::atoi(eintrag->d_name);
+        if (fd > STDERR_FILENO && fd != dirfd(ordner))
+            fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
+    closedir(ordner);
+}
+
 bool IstSchalterC(const char* argument) {
     return std::strcmp(argument, "/c") == 0 || std::strcmp(argument, "/C") == 0;
 }
@@ -45,9 +64,16 @@ bool IstSchalterC(const char* argument) {
 } // namespace
 
 int main(int argc, char** argv) {
-    int erstes = argc > 1 && IstSchalterC(argv[1]) ? 2 : 1;
+    GeerbteDateienNichtWeitergeben();
+    int erstes = 1;
+    if (argc > 2 && std::strcmp(argv[1], "--elternwache") == 0) {
+        ElternbindungAnlegen(std::strtol(argv[2], nullptr, 10));
+        erstes = 3;
+    }
+    if (erstes < argc && IstSchalterC(argv[erstes]))
+        ++erstes;
     if (erstes >= argc) {
-        std::fprintf(stderr, "Aufruf: kestrav-cmd [/c] DATEI.bat\n");
+        std::fprintf(stderr, "Aufruf: kestrav-cmd [--elternwache PID] [/c] DATEI.bat\n");
         return 1;
     }
 
@@ -68,6 +94,8 @@ int main(int argc, char** argv) {
 
     int exitcode = 0;
     for (const std::string& zeile : StapelZeilen(inhalt)) {
+        if (ElternprozessBeendet())
+            EigeneGruppeBeenden();
         Stapelbefehl befehl = ZeileDeuten(zeile);
         switch (befehl.art) {
         case Befehlsart::Nichts:

@@ -53,7 +53,9 @@ int StapelProzesse::StapelStarten(const Text& stapeldatei, Fensterstil) {
     Umlenkung umlenkung(ziel);
     if (ziel >= 0)
         close(ziel);
-    return plattform_.StapelStarten(stapeldatei, Fensterstil::MinimiertOhneFokus);
+    stapel_ = plattform_.StapelStarten(stapeldatei, Fensterstil::MinimiertOhneFokus);
+    beginn_ = std::chrono::steady_clock::now();
+    return stapel_;
 }
 
 void StapelProzesse::TexteditorOeffnen(const Text& datei) {

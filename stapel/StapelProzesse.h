@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Prozesse.h"
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -26,8 +27,19 @@ public:
         return plattform_.ZugeordnetesProgramm(datei);
     }
     void TexteditorOeffnen(const Text& datei) override;
+    bool InStapelzeileSicher(TextSicht name) const override {
+        return plattform_.InStapelzeileSicher(name);
+    }
+
+    // Der zuletzt gestartete Stapel (0: keiner) und wie lange er schon läuft.
+    int Stapel() const { return stapel_; }
+    std::chrono::steady_clock::duration StapelDauer() const {
+        return std::chrono::steady_clock::now() - beginn_;
+    }
 
 private:
+    int stapel_ = 0;
+    std::chrono::steady_clock::time_point beginn_;
     Prozesse& plattform_;
     bool editorOeffnen_;
     std::function<std::string()> protokoll_;
