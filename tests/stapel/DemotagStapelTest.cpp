@@ -156,13 +156,14 @@ TEST_F(DemotagStapel, OhneSbBleibtDieNhnSpalteLeer) {
                   {{KESTRAV_BIN_DIR "/vexlo-sim", "--demo", tag.string()}, gOrt->Pfad(), {}})
                   .exitcode,
               0);
-    std::string ini = BytesLesen(Ausgeliefert());
+    std::string ini = BytesLesen(fs::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini");
     ini.erase(ini.find(" +Sb"), 4);
     BytesSchreiben(gOrt->Pfad() / "ohneSb.ini", ini);
     ProzessAusfuehren({{KESTRAV_BIN_DIR "/kestrav-stapel", "--ja", "--einstellungen",
                         (gOrt->Pfad() / "ohneSb.ini").string(), (tag / "np012830.23o").string()},
                        gOrt->Pfad(),
                        {{"KESTRAV_LAUFWERK_C", (gOrt->Pfad() / "c").string()},
+                        {"XDG_DATA_HOME", (gOrt->Pfad() / "xdg").string()},
                         {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
                         {"KESTRAV_ANZEIGE", "/bin/true"},
                         {"DISPLAY", ""},

@@ -185,7 +185,7 @@ TEST_P(HaengenderRechenkern, EndetMitDemStapel) {
     Anlegen("", false);
     Skript(vexlo / "qel2", "sleep 60 & printf $! > kind.pid\nprintf $$ > engine.pid\nwait\n");
     const int pid = ProzessStarten(Aufrufdaten(e.argumente), temp / "aus", temp / "err");
-    for (int i = 0; i < 200 && BytesLesen(tag / "kind.pid").empty(); ++i)
+    for (int i = 0; i < 200 && BytesLesen(tag / "engine.pid").empty(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     const auto vorher = Inhalte(tag);
     const Prozesslauf zweiter = ProzessAusfuehren(Aufrufdaten("TAG"));
