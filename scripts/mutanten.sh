@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Mutationsprüfung: jeder Mutant aus der Liste (Vorgabe scripts/mutanten.txt) wird in einer
+# Arbeitskopie des Quellbaums eingesetzt, gebaut und gegen die Testsuite laufen gelassen. Ein
+# Mutant ist getötet, wenn ein Test scheitert; sonst hat er überlebt und zeigt eine Lücke.
+# Aufruf: scripts/mutanten.sh [LISTE] [NAME...]   (nur die genannten Mutanten)
+# KESTRAV_MUTANTEN: Arbeitsverzeichnis (Vorgabe /tmp/kestrav-mutanten). Der Bau darin bleibt
+# zwischen zwei Aufrufen liegen; ccache teilt die Objekte mit dem gewöhnlichen Bau.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+wurzel=$PWD
+liste=$(realpath "${1:-scripts/mutanten.txt}")
+shift || true
+arbeit=${KESTRAV_MUTANTEN:-/tmp/kestrav-mutanten}
+quelle=$arbeit/quelle
+mkdir -p "$quelle"
+
+# Quellen frisch herüber, Zeitstempel erhalten: ninja baut nur, was sich geändert hat. Der alte
+# Stand geht ganz weg, damit gelöschte Dateien nicht über die Globs zurückkommen.
+find "$quelle" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
+git ls-files -co --exclude-standard -z | tar --null -cf - -T - | tar -xpf - -C "$quelle"
+
+# Gleiche Pfade relativ zum Basisverzeichnis: ccache trifft die Objekte des Arbeitsbaums.
+export CCACHE_BASEDIR=$quelle
+export QT_QPA_PLATFORM=offscreen
+bauen() { cmake --build "$quelle/build" -j2 >"$arbeit/bau.log" 2>&1; }
+pruefen() {
+    # Ohne Kostendaten laufen die Tests in Ordnerreihenfolge, die schnellen Logiktests zuerst.
+    rm -f "$quelle/build/Testing/Temporary/CTestCostData.txt"
+    (cd "$quelle/build" && ctest -j2 --timeout 120 --stop-on-failure -LE 'fuzz|lang|windows|rtk' \
+        >"$arbeit/test.log" 2>&1)
+}
+
+(cd "$quelle" && cmake --preset default -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >"$arbeit/konfig.log")
+bauen || { echo "Der unveränderte Stand baut nicht, siehe $arbeit/bau.log"; exit 2; }
+pruefen || { echo "Die Suite scheitert schon ohne Mutant, siehe $arbeit/test.log"; exit 2; }
+
+# Die Liste als Blöcke lesen: Kopf "[name] datei", "- alt", "+ neu", optional "= Grund".
+namen=() dateien=() alte=() neue=() gruende=()
+while IFS= read -r zeile || [ -n "$zeile" ]; do
+    case $zeile in
+    \[*\]\ *)
+        n=${zeile#[}
+        namen+=("${n%%]*}") dateien+=("${zeile#*] }") alte+=("") neue+=("") gruende+=("") ;;
+    "- "*) alte[${#alte[@]} - 1]=${zeile#- } ;;
+    "+ "*) neue[${#neue[@]} - 1]=${zeile#+ } ;;
+    "= "*) gruende[${#gruende[@]} - 1]=${zeile#= } ;;
+    esac
+done <"$liste"
+
+gewaehlt() {
+    [ $# -eq 1 ] && return 0
+    local name=$1
+    shift
+    for w in "$@"; do [ "$w" = "$name" ] && return 0; done
+    return 1
+}
+
+getoetet=0 gezaehlt=0 ueberlebende=()
+for i in "${!namen[@]}"; do
+    name=${namen[$i]} datei=${dateien[$i]}
+    gewaehlt "$name" "$@" || continue
+    if [ -n "${gruende[$i]}" ]; then
+        echo "$name: äquivalent (${gruende[$i]})"
+        continue
+    fi
+    ziel=$quelle/$datei
+    sicherung=$arbeit/sicherung
+    cp "$ziel" "$sicherung" 2>/dev/null || { echo "$name: nicht anwendbar ($datei fehlt)"; continue; }
+    # Genau ein Vorkommen, wörtlich ersetzt.
+    if ! ALT=${alte[$i]} NEU=${neue[$i]} perl -0777 -i -pe '
+            BEGIN { $a = $ENV{ALT}; $n = $ENV{NEU} }
+            my $z = () = /\Q$a\E/g;
+            die "Vorkommen: $z\n" unless $z == 1;
+            s/\Q$a\E/$n/;' "$ziel" 2>"$arbeit/perl.log"; then
+        echo "$name: nicht anwendbar (Text in $datei $(cat "$arbeit/perl.log"))"
+        continue
+    fi
+    beginn=$SECONDS
+    if ! bauen; then
+        echo "$name: baut nicht (zählt nicht), siehe Liste"
+        cp "$sicherung" "$ziel"
+        continue
+    fi
+    gezaehlt=$((gezaehlt + 1))
+    if pruefen; then
+        echo "$name: überlebt ($datei, $((SECONDS - beginn)) s)"
+        ueberlebende+=("$name")
+    else
+        getoetet=$((getoetet + 1))
+        erster=$(grep -m1 -oE '[0-9]+ - [^ ]+ \((Failed|Timeout)\)' "$arbeit/test.log" || true)
+        echo "$name: getötet ($((SECONDS - beginn)) s; ${erster:-siehe test.log})"
+    fi
+    # Neue Zeit statt der alten: ninja baut die Datei beim nächsten Mutanten wieder unverändert.
+    cp "$sicherung" "$ziel"
+done
+bauen || true
+echo "$getoetet von $gezaehlt getötet"
+[ ${#ueberlebende[@]} -eq 0 ] || echo "Überlebt: ${ueberlebende[*]}"
