@@ -3,6 +3,7 @@
 # Arbeitskopie des Quellbaums eingesetzt, gebaut und gegen die Testsuite laufen gelassen. Ein
 # Mutant ist getötet, wenn ein Test scheitert; sonst hat er überlebt und zeigt eine Lücke.
 # Aufruf: scripts/mutanten.sh [LISTE] [NAME...]   (nur die genannten Mutanten)
+# KESTRAV_MUTANTEN_STAND: ein Commit statt des Arbeitsbaums (etwa der Stand vor einer Änderung).
 # KESTRAV_MUTANTEN: Arbeitsverzeichnis (Vorgabe /tmp/kestrav-mutanten). Der Bau darin bleibt
 # zwischen zwei Aufrufen liegen; ccache teilt die Objekte mit dem gewöhnlichen Bau.
 set -euo pipefail
@@ -17,7 +18,11 @@ mkdir -p "$quelle"
 # Quellen frisch herüber, Zeitstempel erhalten: ninja baut nur, was sich geändert hat. Der alte
 # Stand geht ganz weg, damit gelöschte Dateien nicht über die Globs zurückkommen.
 find "$quelle" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
-git ls-files -co --exclude-standard -z | tar --null -cf - -T - | tar -xpf - -C "$quelle"
+if [ -n "${KESTRAV_MUTANTEN_STAND:-}" ]; then
+    git archive "$KESTRAV_MUTANTEN_STAND" | tar -xf - -C "$quelle"
+else
+    git ls-files -co --exclude-standard -z | tar --null -cf - -T - | tar -xpf - -C "$quelle"
+fi
 
 # Gleiche Pfade relativ zum Basisverzeichnis: ccache trifft die Objekte des Arbeitsbaums.
 export CCACHE_BASEDIR=$quelle
