@@ -9,9 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolTip>
 
 #include "QtAusgabe.h"
@@ -137,29 +135,4 @@ TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
     ASSERT_EQ(w->count(), 2);
     EXPECT_EQ(w->item(1)->text(), QStringLiteral("c1230.12o"));
     EXPECT_TRUE(w->selectedItems().isEmpty());
-}
-
-// Reiter in beide Richtungen, Zeitgeber (Intervall 0 hält an wie unter Windows). Fenster prüfen
-// Hauptfenster- und Befehlstests am echten Fenster (Größe, Lage, Titel, Schließen).
-TEST_F(BinderTest, RegisterUndZeitgeber) {
-    auto* tabs = new QTabWidget(&flaeche);
-    for (int i = 0; i < 3; ++i)
-        tabs->addTab(new QWidget, QString());
-    binder->Binden(register_, tabs);
-    EXPECT_EQ(tabs->tabText(1), QStringLiteral("B"));
-    register_.SetzeReiter(2);
-    EXPECT_EQ(tabs->currentIndex(), 2);
-    tabs->setCurrentIndex(1);
-    EXPECT_EQ(register_.GewaehlterReiter(), 1);
-
-    auto* timer = new QTimer(&flaeche);
-    binder->Binden(zeitgeber, timer);
-    EXPECT_FALSE(timer->isActive());
-    zeitgeber.SetzeAktiviert(true);
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 10);
-    zeitgeber.SetzeIntervall(0);
-    EXPECT_FALSE(timer->isActive());
-    zeitgeber.SetzeIntervall(20);
-    EXPECT_TRUE(timer->isActive());
 }
