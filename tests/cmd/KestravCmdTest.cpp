@@ -100,12 +100,15 @@ TEST_F(KestravCmd, WindowsProgrammLaeuftUeberDenStarter) {
 TEST_F(KestravCmd, ExitcodeDesLetztenBefehlsUndFehlendes) {
     for (int n : {0, 3, 7})
         Engine(vexlo / ("e" + std::to_string(n)), n);
+    BytesSchreiben(vexlo / "sig", "#!/bin/sh\nkill -KILL $$\n");
+    fs::permissions(vexlo / "sig", fs::perms::owner_all, fs::perm_options::add);
     const std::pair<const char*, int> faelle[] = {
         {"", 0},
         {"c:\\programme\\vexlo\\e0\r\nc:\\programme\\vexlo\\e7", 7},
         // pause, rem und Leerzeilen ändern den Exitcode nicht
         {"c:\\programme\\vexlo\\e3\r\npause\r\n\r\nrem x\r\n", 3},
-        {"c:\\programme\\vexlo\\e3\r\nc:\\programme\\vexlo\\nix\r\n", 127}};
+        {"c:\\programme\\vexlo\\e3\r\nc:\\programme\\vexlo\\nix\r\n", 127},
+        {"c:\\programme\\vexlo\\sig\r\n", 128 + 9}}; // beendet durch ein Signal
     for (const auto& [stapel, exitcode] : faelle)
         EXPECT_EQ(Stapel(stapel).exitcode, exitcode) << stapel;
     // Ein fehlendes Programm wird deutsch gemeldet, und der Stapel geht weiter.
