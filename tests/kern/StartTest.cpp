@@ -87,7 +87,7 @@ TEST(Start, SystembreiteAusDerBeschreibung) {
 // Befehlszeile -> Startargument, aktuelles Verzeichnis und Arbeitsverzeichnis des Prozesses; ohne
 // Rückstrich wird nur ein Laufwerkswechsel versucht, der scheitert und nichts ändert.
 TEST(Start, BefehlszeileWirdStartargumentUndVerzeichnis) {
-    for (int fall = 0; fall < 3; ++fall) {
+    for (int fall = 0; fall < 4; ++fall) {
         SCOPED_TRACE(fall);
         TestUmgebung t;
         t.EngineInstallieren();
@@ -104,6 +104,8 @@ TEST(Start, BefehlszeileWirdStartargumentUndVerzeichnis) {
             {u"mess1.24o", u"mess1.24o", u"c:\\daten\\tag1", t.arbeit},
             {u"\"" + AusUtf8((host / "mess1.24o").string()) + u"\"", hostWindows + u"\\mess1.24o",
              hostWindows, host},
+            // Im Wurzelverzeichnis: der Rückstrich gehört zum Verzeichnis.
+            {u"c:\\mess1.24o", u"c:\\mess1.24o", u"c:\\", t.laufwerkC},
         };
         const auto& [befehlszeile, argument, verzeichnis, prozessverzeichnis] = faelle[fall];
         t.system.befehlszeile = befehlszeile;
