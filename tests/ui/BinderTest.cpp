@@ -6,11 +6,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QToolTip>
 
 #include "QtAusgabe.h"
 
@@ -32,7 +30,6 @@ protected:
     Optionsgruppe gruppe;
     Optionsfeld links{"Links", gruppe};
     Optionsfeld rechts{"Rechts", gruppe};
-    Listenfeld liste{"Liste"};
     Schaltflaeche knopf{"Knopf"};
     Registerkarte register_{"Register", {u"A", u"B", u"C"}};
     Zeitgeber zeitgeber{"Zeitgeber", 10};
@@ -103,36 +100,4 @@ TEST_F(BinderTest, KnoepfeInBeideRichtungen) {
     knopf.SetzeAktiviert(false);
     QTest::mouseClick(k, Qt::LeftButton);
     EXPECT_EQ(regeln, 4);
-}
-
-TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
-    int doppel = 0, bewegt = 0;
-    liste.beiDoppelklick = [&] { ++doppel; };
-    liste.beiMausbewegung = [&] { ++bewegt; };
-    auto* w = Neu<QListWidget>(liste);
-    w->resize(150, 120);
-    flaeche.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&flaeche));
-
-    QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(doppel, 1); // auch auf der leeren Liste
-
-    for (const char16_t* name : {u"a1230.12o", u"b1230.12o", u"c1230.12o"})
-        liste.Hinzufuegen(name);
-    const QPoint zweiter = w->visualItemRect(w->item(1)).center();
-    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, zweiter);
-    EXPECT_EQ(liste.Auswahl(), 1);
-    QTest::mouseMove(w->viewport(), zweiter + QPoint(1, 1));
-    EXPECT_GE(bewegt, 1);
-
-    // Der Tooltip der Liste erscheint auch über den Einträgen, die selbst keinen haben.
-    liste.SetzeTooltip(u"Auswahl Referenz");
-    QHelpEvent hilfe(QEvent::ToolTip, zweiter, w->viewport()->mapToGlobal(zweiter));
-    QApplication::sendEvent(w->viewport(), &hilfe);
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Auswahl Referenz"));
-
-    liste.Entfernen(0);
-    ASSERT_EQ(w->count(), 2);
-    EXPECT_EQ(w->item(1)->text(), QStringLiteral("c1230.12o"));
-    EXPECT_TRUE(w->selectedItems().isEmpty());
 }
