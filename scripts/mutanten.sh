@@ -17,14 +17,26 @@ arbeit=${KESTRAV_MUTANTEN:-/tmp/kestrav-mutanten}
 quelle=$arbeit/quelle
 mkdir -p "$quelle"
 
-# Quellen frisch herüber, Zeitstempel erhalten: ninja baut nur, was sich geändert hat. Der alte
-# Stand geht ganz weg, damit gelöschte Dateien nicht über die Globs zurückkommen.
-find "$quelle" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
+# Quellen herüber: nur Dateien mit anderem Inhalt bekommen eine neue Zeit, so baut ninja genau,
+# was sich geändert hat (auch nach einem Wechsel zu einem älteren Stand). Gelöschte Dateien gehen
+# weg, damit sie nicht über die Globs zurückkommen.
+neu=$arbeit/neu
+rm -rf "$neu"
+mkdir -p "$neu"
 if [ -n "${KESTRAV_MUTANTEN_STAND:-}" ]; then
-    git archive "$KESTRAV_MUTANTEN_STAND" | tar -xf - -C "$quelle"
+    git archive "$KESTRAV_MUTANTEN_STAND" | tar -xf - -C "$neu"
 else
-    git ls-files -co --exclude-standard -z | tar --null -cf - -T - | tar -xpf - -C "$quelle"
+    git ls-files -co --exclude-standard -z | tar --null -cf - -T - | tar -xf - -C "$neu"
 fi
+(cd "$neu" && find . -type f) | while IFS= read -r f; do
+    if ! cmp -s "$neu/$f" "$quelle/$f"; then
+        mkdir -p "$(dirname "$quelle/$f")"
+        cp "$neu/$f" "$quelle/$f"
+    fi
+done
+(cd "$quelle" && find . -path ./build -prune -o -type f -print) | while IFS= read -r f; do
+    [ -e "$neu/$f" ] || rm -f "$quelle/$f"
+done
 
 # Gleiche Pfade relativ zum Basisverzeichnis: ccache trifft die Objekte des Arbeitsbaums.
 export CCACHE_BASEDIR=$quelle
