@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Ein Fuzz-Ziel für eine Zeit laufen lassen und die Zahl der Ausführungen melden.
-# Aufruf: lauf.sh ZIEL SEKUNDEN STARTKORPUS ARBEITSVERZEICHNIS
+# Aufruf: [KESTRAV_FUZZ_ZIEL=NAME] lauf.sh PROGRAMM SEKUNDEN STARTKORPUS ARBEITSVERZEICHNIS
 # Neue Eingaben landen in ARBEITSVERZEICHNIS/korpus (der Startkorpus im Quellbaum bleibt, wie er
 # ist), Funde in ARBEITSVERZEICHNIS/funde.
 set -uo pipefail
 ziel=$(realpath "$1") sekunden=$2 start=$(realpath "$3") arbeit=$(realpath -m "$4")
-name=$(basename "$ziel")
+name=${KESTRAV_FUZZ_ZIEL:-$(basename "$ziel")}
 mkdir -p "$arbeit/korpus" "$arbeit/funde"
 # Die Dateiziele schreiben je Ausführung eine Datei: im Arbeitsspeicher geht das viel schneller.
 tempbasis=/dev/shm

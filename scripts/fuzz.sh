@@ -11,16 +11,13 @@ shift || true
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j2 --target kestrav_fuzz_alle
 
+# Ein Programm für alle Ziele; jedes Ziel hat seinen Startkorpus in fuzz/korpus/<ziel>/.
 if [ $# -eq 0 ]; then
-    set -- $(find fuzz -maxdepth 1 -name '*.cpp' -printf '%f\n' | sed 's/\.cpp$//' | sort)
+    set -- $(find fuzz/korpus -mindepth 1 -maxdepth 1 -type d -printf '%f\n' | sort)
 fi
 fehler=0
 for ziel in "$@"; do
-    if [ ! -x "build-fuzz/fuzz/fuzz_$ziel" ]; then
-        echo "fuzz_$ziel: nicht gebaut (Quellen fehlen in diesem Stand)"
-        continue
-    fi
-    fuzz/lauf.sh "build-fuzz/fuzz/fuzz_$ziel" "$sekunden" "fuzz/korpus/$ziel" \
-        "build-fuzz/fuzz/arbeit/$ziel" || fehler=1
+    KESTRAV_FUZZ_ZIEL=$ziel fuzz/lauf.sh build-fuzz/fuzz/fuzz_kestrav "$sekunden" \
+        "fuzz/korpus/$ziel" "build-fuzz/fuzz/arbeit/$ziel" || fehler=1
 done
 exit $fehler

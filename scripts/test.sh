@@ -13,3 +13,5 @@ cmake --build --preset "$preset" -j2
 export QT_QPA_PLATFORM=offscreen
 cd "build$( [ "$preset" = default ] || echo "-$preset")"
 ctest --output-on-failure -j2 --timeout 300 -LE 'fuzz|lang' "$@"
+cd - >/dev/null
+scripts/testanteil.sh

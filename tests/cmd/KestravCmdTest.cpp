@@ -100,6 +100,8 @@ TEST_F(KestravCmd, WindowsProgrammLaeuftUeberDenStarter) {
 TEST_F(KestravCmd, ExitcodeDesLetztenBefehlsUndFehlendes) {
     for (int n : {0, 3, 7})
         Engine(vexlo / ("e" + std::to_string(n)), n);
+    BytesSchreiben(vexlo / "sig", "#!/bin/sh\nkill -KILL $$\n");
+    fs::permissions(vexlo / "sig", fs::perms::owner_all, fs::perm_options::add);
     const std::pair<const char*, int> faelle[] = {
         {"", 0},
         {"c:\\programme\\vexlo\\e0\r\nc:\\programme\\vexlo\\e7", 7},
@@ -109,7 +111,8 @@ TEST_F(KestravCmd, ExitcodeDesLetztenBefehlsUndFehlendes) {
         // Nur Laufwerkspfade außer Z: nennen Programme; nichts kommt aus PATH.
         {"touch PWNED\r\n", 127},
         {"z:\\usr\\bin\\touch PWNED\r\n", 127},
-        {"Z:/bin/sh -c \"touch PWNED\"\r\n", 127}};
+        {"Z:/bin/sh -c \"touch PWNED\"\r\n", 127},
+        {"c:\\programme\\vexlo\\sig\r\n", 128 + 9}}; // beendet durch ein Signal
     for (const auto& [stapel, exitcode] : faelle)
         EXPECT_EQ(Stapel(stapel).exitcode, exitcode) << stapel;
     EXPECT_FALSE(fs::exists(arbeit / "PWNED"));

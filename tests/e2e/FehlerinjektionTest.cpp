@@ -5,14 +5,9 @@
 #include "Laufumgebung.h"
 
 #include "hilfen/FehlerDateisystem.h"
-#include "hilfen/Kindprozess.h"
 #include "shell/Befehle.h"
 #include "shell/Einstellungen.h"
 #include "shell/Start.h"
-
-#include <sys/resource.h>
-
-#include <csignal>
 
 namespace {
 
@@ -144,27 +139,6 @@ TEST(FehlerBeimBeenden, JederScheiterndeZugriffLaesstDieAlteDateiGanz) {
         EXPECT_EQ(BytesLesen(beenden.ini), beenden.alt);
         EXPECT_TRUE(beenden.OhneSpeichernBeendet(61));
     }
-}
-
-// Ein echter Schreibfehler mitten in der neuen Datei: im Kindprozess darf keine Datei über 16 Bytes
-// hinaus wachsen (wie ein voller Datenträger). Die alte Datei bleibt Byte für Byte, und keine halbe
-// Datei bleibt daneben liegen.
-TEST(FehlerBeimBeenden, VollerDatentraegerMittenImSchreiben) {
-    Beenden beenden;
-    const int ergebnis = ImKindprozess([&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit grenze{16, 16};
-        if (setrlimit(RLIMIT_FSIZE, &grenze) != 0)
-            return 98;
-        beenden.Klicken();
-        return beenden.OhneSpeichernBeendet(61) ? 0 : 1;
-    });
-    EXPECT_EQ(ergebnis, 0);
-    EXPECT_EQ(BytesLesen(beenden.ini), beenden.alt);
-    std::vector<std::string> namen;
-    for (const auto& eintrag : fs::directory_iterator(beenden.t.programm))
-        namen.push_back(eintrag.path().filename().string());
-    EXPECT_EQ(namen, std::vector<std::string>{"kestrav.ini"});
 }
 
 } // namespace

@@ -56,7 +56,6 @@ void AttrappeSchleife::Planen(long long zeitMs, std::function<void()> aktion) {
 }
 
 void AttrappeSchleife::Ereignisse() {
-    ++ereignisaufrufe_;
     // Fällige Aktionen erst herausnehmen: eine Aktion darf selbst wieder Ereignisse() rufen.
     while (!geplant_.empty() && geplant_.begin()->first <= jetzt_) {
         auto aktion = std::move(geplant_.begin()->second);

@@ -51,7 +51,6 @@ public:
     void Vorruecken(long long ms);
 
     long long JetztMs() const { return jetzt_; }
-    int AnzahlEreignisaufrufe() const { return ereignisaufrufe_; }
 
 private:
     struct Eintrag {
@@ -62,7 +61,6 @@ private:
     std::vector<Eintrag> zeitgeber_;
     std::multimap<long long, std::function<void()>> geplant_;
     long long jetzt_ = 0;
-    int ereignisaufrufe_ = 0;
 };
 
 class AttrappeProgramm : public Programm {

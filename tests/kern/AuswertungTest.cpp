@@ -26,6 +26,9 @@ TEST(Ergebniszeile, MarkenUndWarnungen) {
         // Qualität und Ambiguities verfehlt; die Groß-/Kleinschreibung des Qualitätsworts zählt.
         {u"np01 1 2 3 mittel 1 88 12 7.5 1.8", standard, u" * *", 2},
         {u"np01 1 2 3 High 1 95 12 7.5 1.8", standard, u" *", 1},
+        // Jeder Test liest seine eigene Spalte: nur die Satelliten bzw. nur die Zeit verfehlt.
+        {u"np01 1 2 3 high 1 95 12 4 1.8", standard, u" *", 1},
+        {u"np01 1 2 3 high 1 95 4 12 1.8", standard, u" *", 1},
         // Werte gleich den Grenzen sind keine Warnung.
         {u"np01 1 2 3 high 1 90 5 5 6", standard, u"", 0},
         // Ein Unterstrich im Namen trennt eine Spalte ab: alle folgenden verschieben sich.

@@ -29,6 +29,7 @@ TEST(AntexRumpf, AlleBytesBleibenErhalten) {
 TEST(Laufwerte, KennungenAusUngewoehnlichenNamen) {
     EXPECT_EQ(JahreskennungAus(u"o"), u"o");
     EXPECT_EQ(ReferenzkennungenAus({u" abc", u"ab.23o", u"cc"}), u"abc,ab.2,cc");
+    EXPECT_EQ(ReferenzkennungenAus({u"x"}), u"x");
     EXPECT_EQ(DateistammAus(u" ohne punkt "), u"ohne punkt");
     EXPECT_EQ(TageskennungAus(u"  283*  "), u"283*");
     for (const char16_t* v : {u"1.5", u"", u"2 ", u"02"})

@@ -78,8 +78,9 @@ TEST_F(SchalterTest, StandardknöpfeSetzenZurück) {
 }
 
 TEST_F(SchalterTest, NurVersionEinsBisZweiGilt) {
-    const std::pair<Text, Text> faelle[] = {{u"1.5", u"1.5"}, {u"1", u"1"}, {u"3", u"2"},
-                                            {u"0", u"2"},     {u"", u"2"},  {u"x1", u"2"}};
+    const std::pair<Text, Text> faelle[] = {{u"1.5", u"1.5"}, {u"1", u"1"}, {u"2.0", u"2.0"},
+                                            {u"3", u"2"},     {u"0", u"2"}, {u"", u"2"},
+                                            {u"x1", u"2"}};
     for (const auto& [eingabe, v] : faelle) {
         form.VexloVersion.SetzeText(eingabe);
         EXPECT_EQ(form.VexloVersion.Wert(), v);

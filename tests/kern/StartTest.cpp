@@ -106,6 +106,8 @@ TEST(Start, BefehlszeileWirdStartargumentUndVerzeichnis) {
              hostWindows, host},
             // Relativ zum Verzeichnis der Shell, wie "kestrav tag1/x.23o".
             {u"../tag2/mess1.24o", u"c:\\daten\\tag2\\mess1.24o", u"c:\\daten\\tag2", tag2},
+            // Im Wurzelverzeichnis: der Rückstrich gehört zum Verzeichnis.
+            {u"c:\\mess1.24o", u"c:\\mess1.24o", u"c:\\", t.laufwerkC},
         };
         const auto& [befehlszeile, argument, verzeichnis, prozessverzeichnis] = faelle[fall];
         t.system.befehlszeile = befehlszeile;
@@ -113,63 +115,6 @@ TEST(Start, BefehlszeileWirdStartargumentUndVerzeichnis) {
         EXPECT_EQ(t.datei->AktuellesVerzeichnis(), verzeichnis);
         EXPECT_EQ(fs::current_path(), prozessverzeichnis);
     }
-}
-
-// Ein Dateisystem, das jeden Aufruf verweigert, und ein Programm ohne Menüfarben.
-class VerweigerndesDateisystem : public Dateisystem {
-    [[noreturn]] static void Verweigern() { throw Laufzeitfehler(57); }
-
-public:
-    bool Existiert(const Text&) override { Verweigern(); }
-    Text Lesen(const Text&) override { Verweigern(); }
-    void ZeilenLesen(const Text&, const std::function<bool(const Text&)>&) override {
-        Verweigern();
-    }
-    void Schreiben(const Text&, const Text&, bool) override { Verweigern(); }
-    void SicherErsetzen(const Text&, const Text&) override { Verweigern(); }
-    void Loeschen(const Text&) override { Verweigern(); }
-    void Umbenennen(const Text&, const Text&) override { Verweigern(); }
-    std::vector<Text> Auflisten(const Text&) override { Verweigern(); }
-    Text AktuellesVerzeichnis() override { Verweigern(); }
-    void LaufwerkWechseln(const Text&) override { Verweigern(); }
-    void VerzeichnisWechseln(const Text&) override { Verweigern(); }
-    void AlleSchliessen() override { Verweigern(); }
-    Text AusHostpfad(const Text&) override { Verweigern(); }
-    Text NachHostpfad(const Text&) override { Verweigern(); }
-};
-
-class VerweigerndesProgramm : public AttrappeProgramm {
-public:
-    int versuche = 0;
-    bool Menuefarbe(int, unsigned, int, bool) override {
-        ++versuche;
-        throw Laufzeitfehler(5);
-    }
-};
-
-TEST(Start, EinScheiternderSchrittHaeltDieFolgendenNichtAuf) {
-    TestUmgebung t;
-    VerweigerndesDateisystem datei;
-    VerweigerndesProgramm programm;
-    t.system.befehlszeile = u"\"d:\\daten\\tag1\\mess1.24o\"";
-    Umgebung umgebung{datei,    t.prozesse, t.schleife,    t.dialoge,
-                      programm, t.system,   *t.papierkorb, *t.sperren};
-    Basisformular form(umgebung);
-    form.zustand.Versionskennung = u"2";
-    form.zustand.Höhensystem = u"1";
-    form.RegisterkarteKestrav.SetzeReiter(2);
-
-    ASSERT_NO_THROW(FormularLaden(form));
-
-    EXPECT_EQ(programm.versuche, 3);
-    EXPECT_EQ(form.zustand.Programmverzeichnis, Text());
-    EXPECT_EQ(form.zustand.IniDatei, Text(u"kestrav.ini"));
-    // Die Engine gilt als fehlend; die Geoidsuche scheitert selbst und wird übergangen.
-    EXPECT_EQ(t.dialoge.Texte(), std::vector<Text>{EngineText});
-    EXPECT_EQ(form.fenster.Caption(), Text(u"Kestrav für Qel2/Bo2 V5.0(2)"));
-    EXPECT_EQ(form.zustand.Startargument, Text(u"d:\\daten\\tag1\\mess1.24o"));
-    EXPECT_EQ(form.RegisterkarteKestrav.GewaehlterReiter(), 0);
-    EXPECT_EQ(form.zustand.Systembreite, Text(u"64Bit"));
 }
 
 } // namespace

@@ -1,10 +1,8 @@
 #include "Pruefhilfen.h"
 #include "RinexKopf.h"
-#include "hilfen/DurchreichendesDateisystem.h"
 #include "hilfen/TestUmgebung.h"
 
 #include <filesystem>
-#include <map>
 
 namespace fs = std::filesystem;
 
@@ -142,6 +140,9 @@ TEST_F(Zuordnung, KnopfNachAutomatikUndDoppelklickOhneAuswahl) {
     form.CommandBerechnen.SetzeAktiviert(true);
     form.AutoZuordnungReferenz.Klicken();
     EXPECT_TRUE(form.CommandBerechnen.Aktiviert());
+    form.CommandBerechnen.SetzeAktiviert(false);
+    form.AutoZuordnungReferenz.Klicken();
+    EXPECT_FALSE(form.CommandBerechnen.Aktiviert()); // zwei Referenzen reichen nicht
     form.chkDelRINEX.SetzeWert(1);
     form.Neupunkte.SetzeAuswahl(-1);
     form.Neupunkte.beiDoppelklick();
@@ -149,54 +150,9 @@ TEST_F(Zuordnung, KnopfNachAutomatikUndDoppelklickOhneAuswahl) {
     EXPECT_EQ(Anzahlen(form), u"Referenzpunkte: 2|Neupunkte: 1");
 }
 
-TEST_F(Zuordnung, NameSchonInDerAnderenListeWirdNurGewaehlt) {
-    for (Text name : {u"a0001230.12o", u"b0001230.12o", u"c0001230.12o"})
-        form.Referenzpunkte.Hinzufuegen(name);
-    form.Neupunkte.Hinzufuegen(u"B0001230.12O");
-
-    Doppelklick(form.Neupunkte, 0);
-
-    EXPECT_EQ(form.Neupunkte.Eintraege(), Namen{u"B0001230.12O"});
-    EXPECT_EQ(form.Referenzpunkte.Anzahl(), 3);
-    EXPECT_EQ(form.Referenzpunkte.Auswahl(), 1);
-    // Die Regel des Knopfes gilt trotzdem.
-    EXPECT_TRUE(form.CommandBerechnen.Aktiviert());
-}
-
 TEST_F(Zuordnung, PfeileZeigenDieRichtung) {
     form.Referenzpunkte.beiMausbewegung();
     EXPECT_EQ(form.Richtungspfeil1.Caption() + form.Richtungspfeil3.Caption(), u"<<");
     form.Neupunkte.beiMausbewegung();
     EXPECT_EQ(form.Richtungspfeil1.Caption() + form.Richtungspfeil2.Caption(), u">>");
-}
-
-namespace {
-
-// Zählt die zeilenweise gelieferten Zeilen je Datei.
-class ZaehlendesDateisystem : public DurchreichendesDateisystem {
-public:
-    using DurchreichendesDateisystem::DurchreichendesDateisystem;
-    std::map<Text, long> zeilen;
-
-    void ZeilenLesen(const Text& p, const std::function<bool(const Text&)>& jeZeile) override {
-        echt_.ZeilenLesen(p, [&](const Text& zeile) {
-            ++zeilen[p];
-            return jeZeile(zeile);
-        });
-    }
-};
-
-} // namespace
-
-// Nur Versions- und OBSERVER-Zeile, nicht Kopfende und Epochen dahinter.
-TEST(Zuordnungskosten, NurBisZurObserverZeileGelesen) {
-    TestUmgebung u;
-    ZaehlendesDateisystem zaehler(*u.datei);
-    u.umgebung =
-        std::make_unique<Umgebung>(Umgebung{zaehler, u.prozesse, u.schleife, u.dialoge,
-                                            u.programmdienst, u.system, *u.papierkorb, *u.sperren});
-    Einlesen(u, {Sapos});
-    u.Formular().AutoZuordnungReferenz.Klicken();
-    EXPECT_EQ(u.Formular().Referenzpunkte.Anzahl(), 1);
-    EXPECT_EQ(zaehler.zeilen[u"a0001230.12o"], 2);
 }

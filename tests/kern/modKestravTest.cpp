@@ -123,25 +123,3 @@ TEST_F(Routinen, DateiZeileVoranstellen) {
         EXPECT_EQ(BytesLesen(c / "k.mini"), nachher) << vorher.value_or("ohne Datei");
     }
 }
-
-// DateiLesen liest nur gewöhnliche, sichtbare Dateien; keine Routine wirft bei seltsamen Namen.
-TEST_F(Routinen, DateiLesenUndFeindlicheEingaben) {
-    Datei("inhalt.txt", std::string("a\0\xFF\r\n", 5));
-    Datei(".versteckt", "geheim");
-    fs::create_directories(c / "ordner");
-    EXPECT_EQ(DateiLesen(*ds, u"INHALT.TXT"), Text(u"a\0\u00FF\r\n", 5));
-    EXPECT_EQ(DateiLesen(*ds, u".versteckt"), u"");
-    EXPECT_EQ(DateiLesen(*ds, u"ordner"), u"");
-    Datei("binaer.dat", std::string(200000, '\0') + "\r\r\n\n\xFF");
-    const Text namen[] = {u"",    u"ordner",     Text(u"a\0b", 3),      Text(5000, u'n'),
-                          u"*?*", u"binaer.dat", u"\\\\host\\share\\x", u"z:\\proc\\self\\mem"};
-    for (const Text& name : namen) {
-        SCOPED_TRACE(NachUtf8(name));
-        EXPECT_NO_THROW(ZeileSuchen(*ds, name, u"x"));
-        EXPECT_NO_THROW(ZeileLesen(*ds, name, 3));
-        EXPECT_NO_THROW(DateiLesen(*ds, name));
-        EXPECT_NO_THROW(DateienAuflisten(*ds, name, name));
-        EXPECT_NO_THROW(PfadNormieren(name));
-    }
-    EXPECT_EQ(ZeileLesen(*ds, u"binaer.dat", 3), u"\n\u00FF");
-}

@@ -50,6 +50,7 @@ TEST(Laufwerke, NachHostKomponentenOhneRuecksichtAufGrossschreibung) {
              {u"a.12o", u"c:\\daten\\tag1", "/Daten/Tag1/A.12O"},
              {u"\\programme", u"c:\\daten\\tag1", "/programme"},
              {u"c:tag1", u"c:\\daten", "/Daten/Tag1"},
+             {u"c:daten", u"d:\\x", "/Daten"}, // die Basis gilt nur auf ihrem Laufwerk
              {u"q:\\x", u"", nullptr},
              {u"\\\\server\\freigabe\\x", u"c:\\", nullptr}}) {
         auto erwartet =

@@ -53,13 +53,6 @@ TEST_F(PosixProzesseTest, StartfehlerSindLaufzeitfehler) {
               53);
 }
 
-TEST(TerminalVorspann, EinNameBekommtMinusE) {
-    using V = std::vector<std::string>;
-    EXPECT_EQ(TerminalVorspann(""), (V{"xterm", "-e"}));
-    EXPECT_EQ(TerminalVorspann("foot"), (V{"foot", "-e"}));
-    EXPECT_EQ(TerminalVorspann("kitty  --hold"), (V{"kitty", "--hold"}));
-}
-
 TEST_F(PosixProzesseTest, SichtbarHeisstTerminalNurMitAnzeige) {
     Skript(temp / "terminal", "printf '%s\\n' \"$@\" > " + (temp / "terminal.txt").string());
     BytesSchreiben(arbeit / "Kestrav.bat", "rem\r\n");
@@ -100,25 +93,6 @@ TEST_F(PosixProzesseTest, ProgrammeLaufenLosgeloestMitAbgebildetenPfaden) {
     Umgebung("KESTRAV_ANZEIGE", (temp / "anzeige").string());
     prozesse->TexteditorOeffnen(u"_ergebnis_283.mini");
     EXPECT_EQ(Erscheint(temp / "anzeige.txt"), (arbeit / "_ergebnis_283.mini").string());
-}
-
-TEST_F(PosixProzesseTest, ZugeordnetesProgrammUeberXdgMime) {
-    fs::path bin = temp / "bin";
-    Skript(bin / "xdg-mime", "case \"$2\" in\n"
-                             "filetype) [ -f \"$3\" ] && echo application/pdf ;;\n"
-                             "default) [ \"$3\" = application/pdf ] && [ -e " +
-                                 (temp / "zugeordnet").string() +
-                                 " ] && echo betrachter.desktop ;;\n"
-                                 "esac\nexit 0");
-    Skript(bin / "xdg-open", "exit 0");
-    Umgebung("PATH", bin.string() + ":/usr/bin:/bin");
-    BytesSchreiben(vexlo / "Qel-Manual.pdf", "%PDF");
-    const Text handbuch = u"C:\\PROGRAMME\\VEXLO\\qel-manual.PDF";
-    EXPECT_EQ(prozesse->ZugeordnetesProgramm(handbuch), u"");
-    BytesSchreiben(temp / "zugeordnet", "");
-    EXPECT_EQ(prozesse->ZugeordnetesProgramm(handbuch), AusUtf8((bin / "xdg-open").string()));
-    Umgebung("PATH", "/nirgends");
-    EXPECT_EQ(prozesse->ZugeordnetesProgramm(handbuch), u"");
 }
 
 } // namespace

@@ -21,7 +21,10 @@ TEST(Windows1252, UmlauteUndSonderzeichen) {
 TEST(Utf8, HinUndZurueck) {
     Text t = u"Prüfung Qel-Logfile \U0001F600 ß";
     EXPECT_EQ(AusUtf8(NachUtf8(t)), t);
-    EXPECT_EQ(AusUtf8("a\xFF" "b"), Text(u"a\uFFFDb"));
+    EXPECT_EQ(AusUtf8("a\xFF"
+                      "b"),
+              Text(u"a\uFFFDb"));
+    EXPECT_EQ(AusUtf8("\xF4\x8F\xBF\xBF"), Text(u"\U0010FFFF"));
 }
 
 struct ZahlFall {
@@ -35,14 +38,14 @@ TEST_P(FuehrendeZahlTest, LiestWieEntworfen) {
     EXPECT_DOUBLE_EQ(FuehrendeZahl(GetParam().text), GetParam().wert);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, FuehrendeZahlTest,
-    ::testing::Values(ZahlFall{u"89,9", 89}, ZahlFall{u"", 0}, ZahlFall{u"abc", 0},
-                      ZahlFall{u"  7.5 min", 7.5}, ZahlFall{u"1 2 3", 123},
-                      ZahlFall{u"\t-4.25", -4.25}, ZahlFall{u"1e3", 1000},
-                      ZahlFall{u"1.5e-1x", 0.15}, ZahlFall{u"2e", 2}, ZahlFall{u".5", 0.5},
-                      ZahlFall{u"+3", 3}, ZahlFall{u"1.2.3", 1.2}, ZahlFall{u"-", 0},
-                      ZahlFall{u"1e999", 0}));
+INSTANTIATE_TEST_SUITE_P(Faelle, FuehrendeZahlTest,
+                         ::testing::Values(ZahlFall{u"89,9", 89}, ZahlFall{u"", 0},
+                                           ZahlFall{u"abc", 0}, ZahlFall{u"  7.5 min", 7.5},
+                                           ZahlFall{u"1 2 3", 123}, ZahlFall{u"\t-4.25", -4.25},
+                                           ZahlFall{u"1e3", 1000}, ZahlFall{u"1.5e-1x", 0.15},
+                                           ZahlFall{u"2e", 2}, ZahlFall{u".5", 0.5},
+                                           ZahlFall{u"+3", 3}, ZahlFall{u"1.2.3", 1.2},
+                                           ZahlFall{u"-", 0}, ZahlFall{u"1e999", 0}));
 
 TEST(GanzzahlGerundet, HalbeZurGeradenZahl) {
     EXPECT_EQ(GanzzahlGerundet(4.5), 4);
@@ -58,6 +61,7 @@ TEST(Textoperationen, EntfernenUndTeile) {
     EXPECT_EQ(Entfernen(u"-e10 -a", u" -A"), u"-e10 -a");
     EXPECT_EQ(Teil(u"abcd1230.12o", 5, 3), u"123");
     EXPECT_EQ(Teil(u"abc", 5, 3), u"");
+    EXPECT_EQ(Teil(u"abc", 3, 5), u"c");
     EXPECT_EQ(Rechts(u"np012830.23o", 3), u"23o");
     EXPECT_EQ(Klein(u"C:\\DATEN\\ÄÖÜ"), u"c:\\daten\\äöü");
     EXPECT_EQ(Trimmen(u"  a b \t "), u"a b \t");

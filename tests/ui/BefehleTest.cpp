@@ -1,9 +1,7 @@
-// Die Befehle der Shell über die echten Widgets: Beenden auf allen Wegen, Info, die beiden Hilfen
-// und die feste Fenstergröße.
+// Die Befehle der Shell über die echten Widgets: Beenden auf allen Wegen, die beiden Hilfen und
+// die feste Fenstergröße.
 #include "Fenstertest.h"
-#include "hilfen/TempVerzeichnis.h"
 #include "shell/Fenstergroesse.h"
-#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -93,16 +91,6 @@ TEST_F(Fenstertest, EndeFrameBeendetAusserhalbUndBrichtImLaufAb) {
     EXPECT_EQ(env.programmdienst.beendet, 0);
 }
 
-TEST_F(Fenstertest, InfoNenntDieGetrimmteBeschriftung) {
-    form.fenster.SetzeCaption(u"  Kestrav für Qel2/Bo2 V5.0(2) ");
-    Aktion("Info")->trigger();
-    ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
-    ErwarteMeldung(env.dialoge.protokoll[0].meldung,
-                   u"Oberfläche Kestrav für Qel2/Bo2 V5.0(2)\n\n"
-                   u"Haben Sie Fragen oder Hinweise? Bitte wenden Sie sich an den Autor!",
-                   Knoepfe::OK, Symbol::Information);
-}
-
 const char16_t* const Zeiger = u"/usr/bin/zeiger";
 
 // Ein Hilfefall: Zustand, Menü, Betrachter, und was gestartet wird (nullptr: nichts; dann meldet
@@ -153,57 +141,24 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         HilfeFall{"QelHilfeMenü", u"1", u"c:\\programme\\vexlo\\Qel-Manual.pdf"},
         HilfeFall{"QelHilfeMenü", u"2", u"c:\\programme\\vexlo\\Vexlo_UG_2.pdf"},
-        HilfeFall{"QelHilfeMenü", u"1.5", nullptr},
         HilfeFall{"QelHilfeMenü", u"2", nullptr, Zeiger, false, true}, // Handbuch fehlt
-        HilfeFall{"QelHilfeMenü", u"2", nullptr, u"", true, true},     // kein Programm zugeordnet
         // Eine Datei, die selbst ein Programm ist, hat keinen Betrachter.
         HilfeFall{"QelHilfeMenü", u"2", nullptr, u"C:\\Programme\\Vexlo\\VEXLO_UG_2.PDF", true,
                   true},
         HilfeFall{"KestravHilfeMenü", u"64Bit",
                   u"\"file://C:/Program Files (x86)/Kestrav/KestravHilfe.htm\""},
         HilfeFall{"KestravHilfeMenü", u"32Bit", u"file://C:/Programme/Kestrav/KestravHilfe.htm"},
-        HilfeFall{"KestravHilfeMenü", u"32Bit", nullptr, u""}, // ohne Betrachter still
         // Ohne Seite unter der festen Adresse die mitgelieferte neben dem Programm.
         HilfeFall{"KestravHilfeMenü", u"64Bit",
                   u"\"file://c:\\programme\\kestrav\\KestravHilfe.htm\"", Zeiger, false},
         HilfeFall{"KestravHilfeMenü", u"Linux 6.1, 64-bit", nullptr}));
 
-TEST_F(Fenstertest, KestravHilfeVomNetzlaufwerk) {
-    TempVerzeichnis netz;
-    BytesSchreiben(netz / "Kestrav" / "KestravHilfe.html", "<html>");
-    Laufwerke mitM = env.laufwerke;
-    mitM.Setzen(u'm', netz.Pfad().string());
-    *env.datei = PosixDateisystem(mitM);
-    env.prozesse.zuordnungen[u"m:/Kestrav/KestravHilfe.htm"] = Zeiger;
-    form.zustand.Systembreite = u"32Bit";
-    Aktion("KestravHilfeMenü")->trigger();
-    ASSERT_EQ(env.prozesse.starts.size(), 1u);
-    EXPECT_EQ(env.prozesse.starts[0].argumente, u"file://m:/Kestrav/KestravHilfe.htm");
-}
-
-// Die Regel an ihren Grenzen, dann das Fenster, das sich bei jeder Größenänderung daran hält
-// (Außenmaß in Twips; ohne Regel bleibt die Größe).
-TEST_F(Fenstertest, FesteGroesseNurFuerBekannteSystembreiten) {
+// Die Regel an ihren Grenzen (Außenmaß in Twips).
+TEST(Fenstergroesse, NurFuerBekannteSystembreiten) {
     using G = std::optional<Fenstergroesse>;
     EXPECT_EQ(FestgelegteFenstergroesse(u"64Bit", 5656, 100), G(Fenstergroesse{5775, 6605}));
     EXPECT_EQ(FestgelegteFenstergroesse(u"64Bit", 100, 6586), G(Fenstergroesse{5775, 6605}));
     EXPECT_EQ(FestgelegteFenstergroesse(u"64Bit", 5655, 6585), std::nullopt);
     EXPECT_EQ(FestgelegteFenstergroesse(u"32Bit", 9000, 9000), G(Fenstergroesse{5655, 6585}));
     EXPECT_EQ(FestgelegteFenstergroesse(u"64bit", 9000, 9000), std::nullopt);
-
-    form.fenster.Zeigen();
-    for (const auto& [breite, twips] :
-         {std::pair{u"32Bit", QSize(5655, 6585)}, std::pair{u"Linux 6.1, 64-bit", QSize()}}) {
-        SCOPED_TRACE(QString::fromUtf16(breite).toStdString());
-        form.zustand.Systembreite = breite;
-        fenster->resize(700, 600);
-        QApplication::processEvents();
-        const QSize rahmen = fenster->frameGeometry().size() - fenster->size();
-        const QSize erwartet = twips.isValid()
-                                   ? QSize(PixelAusTwips(twips.width(), fenster->logicalDpiX()),
-                                           PixelAusTwips(twips.height(), fenster->logicalDpiY())) -
-                                         rahmen
-                                   : QSize(700, 600);
-        EXPECT_EQ(fenster->size(), erwartet);
-    }
 }

@@ -6,13 +6,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTest>
-#include <QTimer>
-#include <QToolTip>
 
 #include "QtAusgabe.h"
 
@@ -34,7 +30,6 @@ protected:
     Optionsgruppe gruppe;
     Optionsfeld links{"Links", gruppe};
     Optionsfeld rechts{"Rechts", gruppe};
-    Listenfeld liste{"Liste"};
     Schaltflaeche knopf{"Knopf"};
     Registerkarte register_{"Register", {u"A", u"B", u"C"}};
     Zeitgeber zeitgeber{"Zeitgeber", 10};
@@ -105,61 +100,4 @@ TEST_F(BinderTest, KnoepfeInBeideRichtungen) {
     knopf.SetzeAktiviert(false);
     QTest::mouseClick(k, Qt::LeftButton);
     EXPECT_EQ(regeln, 4);
-}
-
-TEST_F(BinderTest, ListeAuswahlDoppelklickUndMausbewegung) {
-    int doppel = 0, bewegt = 0;
-    liste.beiDoppelklick = [&] { ++doppel; };
-    liste.beiMausbewegung = [&] { ++bewegt; };
-    auto* w = Neu<QListWidget>(liste);
-    w->resize(150, 120);
-    flaeche.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&flaeche));
-
-    QTest::mouseDClick(w->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-    EXPECT_EQ(doppel, 1); // auch auf der leeren Liste
-
-    for (const char16_t* name : {u"a1230.12o", u"b1230.12o", u"c1230.12o"})
-        liste.Hinzufuegen(name);
-    const QPoint zweiter = w->visualItemRect(w->item(1)).center();
-    QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, zweiter);
-    EXPECT_EQ(liste.Auswahl(), 1);
-    QTest::mouseMove(w->viewport(), zweiter + QPoint(1, 1));
-    EXPECT_GE(bewegt, 1);
-
-    // Der Tooltip der Liste erscheint auch über den Einträgen, die selbst keinen haben.
-    liste.SetzeTooltip(u"Auswahl Referenz");
-    QHelpEvent hilfe(QEvent::ToolTip, zweiter, w->viewport()->mapToGlobal(zweiter));
-    QApplication::sendEvent(w->viewport(), &hilfe);
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Auswahl Referenz"));
-
-    liste.Entfernen(0);
-    ASSERT_EQ(w->count(), 2);
-    EXPECT_EQ(w->item(1)->text(), QStringLiteral("c1230.12o"));
-    EXPECT_TRUE(w->selectedItems().isEmpty());
-}
-
-// Reiter in beide Richtungen, Zeitgeber (Intervall 0 hält an wie unter Windows). Fenster prüfen
-// Hauptfenster- und Befehlstests am echten Fenster (Größe, Lage, Titel, Schließen).
-TEST_F(BinderTest, RegisterUndZeitgeber) {
-    auto* tabs = new QTabWidget(&flaeche);
-    for (int i = 0; i < 3; ++i)
-        tabs->addTab(new QWidget, QString());
-    binder->Binden(register_, tabs);
-    EXPECT_EQ(tabs->tabText(1), QStringLiteral("B"));
-    register_.SetzeReiter(2);
-    EXPECT_EQ(tabs->currentIndex(), 2);
-    tabs->setCurrentIndex(1);
-    EXPECT_EQ(register_.GewaehlterReiter(), 1);
-
-    auto* timer = new QTimer(&flaeche);
-    binder->Binden(zeitgeber, timer);
-    EXPECT_FALSE(timer->isActive());
-    zeitgeber.SetzeAktiviert(true);
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 10);
-    zeitgeber.SetzeIntervall(0);
-    EXPECT_FALSE(timer->isActive());
-    zeitgeber.SetzeIntervall(20);
-    EXPECT_TRUE(timer->isActive());
 }

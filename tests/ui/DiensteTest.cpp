@@ -1,11 +1,9 @@
-// Die Qt-Dienste: Meldungen mit deutschen Knöpfen, Dateiauswahl, Mauszeiger, Menüfarbe,
-// Ereignisschleife und der Betrachter für Windows-1252-Dateien.
+// Die Qt-Dienste: Meldungen mit deutschen Knöpfen, Dateiauswahl, Mauszeiger und der Betrachter
+// für Windows-1252-Dateien.
 #include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
 #include "ui/Anzeige.h"
-#include "ui/Binder.h"
 #include "ui/QtDialoge.h"
-#include "ui/QtEreignisschleife.h"
 #include "ui/QtProgramm.h"
 #include "ui/QtText.h"
 
@@ -15,8 +13,6 @@
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -28,23 +24,6 @@
 
 #include <map>
 #include <tuple>
-
-namespace {
-
-// Klickt im nächsten offenen Meldungsfenster den Knopf mit diesem Text; ohne ihn schließt es.
-void KnopfKlickenSobaldOffen(const QString& text) {
-    QTimer::singleShot(0, [text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        for (QAbstractButton* k : box->buttons())
-            if (k->text() == text)
-                return k->click();
-        ADD_FAILURE() << "kein Knopf " << text.toStdString();
-        box->reject();
-    });
-}
-
-} // namespace
 
 TEST(QtDialoge, JaNeinMitStandardknopfSymbolUndZeilenumbruch) {
     QMessageBox box;
@@ -61,17 +40,6 @@ TEST(QtDialoge, JaNeinMitStandardknopfSymbolUndZeilenumbruch) {
     MeldungAufbauen(ok, Meldung{u"Info", u"Kestrav"});
     EXPECT_EQ(ok.buttons().size(), 1);
     EXPECT_EQ(ok.icon(), QMessageBox::NoIcon);
-}
-
-TEST(QtDialoge, AntwortIstDerGeklickteKnopf) {
-    QtDialoge dialoge;
-    const Meldung frage{u"Wirklich?", u"Kestrav", Knoepfe::JaNein, Symbol::Frage};
-    KnopfKlickenSobaldOffen(QStringLiteral("Nein"));
-    EXPECT_EQ(dialoge.Zeigen(frage), Antwort::Nein);
-    KnopfKlickenSobaldOffen(QStringLiteral("Ja"));
-    EXPECT_EQ(dialoge.Zeigen(frage), Antwort::Ja);
-    KnopfKlickenSobaldOffen(QStringLiteral("OK"));
-    EXPECT_EQ(dialoge.Zeigen(Meldung{u"Info", u"Kestrav"}), Antwort::OK);
 }
 
 TEST(QtDialoge, FilterOhneRuecksichtAufGrossschreibung) {
@@ -111,8 +79,8 @@ TEST(QtDialoge, DateiauswahlMitTitelFilterUndStartverzeichnis) {
     EXPECT_EQ(dialoge.DateiOeffnen(auswahl), Text());
 }
 
-// Die Sanduhr ist ein Zustand, kein Stapel; die Menüleiste wird weiß, wo es geht.
-TEST(QtProgramm, SanduhrUndMenuefarbe) {
+// Die Sanduhr ist ein Zustand, kein Stapel.
+TEST(QtProgramm, Sanduhr) {
     QtProgramm programm;
     programm.ZeigerSetzen(Mauszeiger::Sanduhr);
     programm.ZeigerSetzen(Mauszeiger::Sanduhr);
@@ -120,31 +88,6 @@ TEST(QtProgramm, SanduhrUndMenuefarbe) {
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     programm.ZeigerSetzen(Mauszeiger::Standard);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-
-    EXPECT_FALSE(programm.Menuefarbe(1, 0xFFFFFF, 0, false)); // noch keine Leiste
-    QMainWindow fenster;
-    fenster.menuBar()->addAction(QStringLiteral("Ende"));
-    programm.MenueleisteSetzen(fenster.menuBar());
-    EXPECT_FALSE(programm.Menuefarbe(2, 0xFFFFFF, 1, false)); // der Eintrag hat kein Untermenü
-    EXPECT_FALSE(programm.Menuefarbe(3, 0xFFFFFF, 0, true));  // Systemmenü: Fenstermanager
-    EXPECT_TRUE(fenster.menuBar()->styleSheet().isEmpty());
-    // Ein COLORREF hat Rot im niedrigsten Byte.
-    EXPECT_TRUE(programm.Menuefarbe(2, 0x0000FF, 0, false));
-    EXPECT_TRUE(fenster.menuBar()->styleSheet().contains(QStringLiteral("#ff0000")));
-}
-
-TEST(QtEreignisschleife, ZeitgeberTickenWaehrendDerEreignisse) {
-    Zeitgeber zeitgeber{"TimerAbbruch", 5};
-    int ticks = 0;
-    zeitgeber.beiTick = [&] { ++ticks; };
-    Binder binder;
-    binder.Binden(zeitgeber, new QTimer);
-    zeitgeber.SetzeAktiviert(true);
-    QtEreignisschleife schleife;
-    schleife.Schlafen(20);
-    EXPECT_EQ(ticks, 0); // Schlafen allein lässt nichts laufen
-    schleife.Ereignisse();
-    EXPECT_EQ(ticks, 1);
 }
 
 TEST(Anzeige, LiestWindows1252MitCrLf) {

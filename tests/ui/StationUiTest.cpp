@@ -61,16 +61,6 @@ TEST_F(StationImFenster, DoppelklickVerschiebtOderLoeschtUndZaehlt) {
     Doppelklick("Referenzpunkte", "aaaa2830.23o");        // zurück ans Ende der Neupunkte
     EXPECT_EQ(Stand(), "np012830.23o,aaaa2830.23o|bbbb2830.23o,cccc2830.23o|Neupunkte: 2|"
                        "Referenzpunkte: 2");
-
-    // Mit "lösche Messung" verschwindet der Eintrag aus der Liste, die Datei bleibt.
-    auto* loeschen = Widget<QCheckBox>("chkDelRINEX");
-    QTest::mouseClick(loeschen, Qt::LeftButton, {},
-                      QPoint(loeschen->sizeHint().width() / 2, loeschen->height() / 2));
-    ASSERT_TRUE(loeschen->isChecked());
-    Doppelklick("Referenzpunkte", "cccc2830.23o");
-    EXPECT_EQ(Stand(), "np012830.23o,aaaa2830.23o|bbbb2830.23o|Neupunkte: 2|Referenzpunkte: 1");
-    EXPECT_TRUE(std::filesystem::exists(env.arbeit / "cccc2830.23o"));
-    EXPECT_TRUE(env.dialoge.protokoll.empty());
 }
 
 // Die Meldung kommt mit dem Qt-Zeitgeber nach dem Scan genau einmal, auch wenn das Fenster der

@@ -1,0 +1,473 @@
+// Alle Fuzz-Ziele in einem Programm. KESTRAV_FUZZ_ZIEL=<name> legt das Ziel fest (so passen die
+// Startkorpora fuzz/korpus/<name>/ unverändert); sonst wählt das erste Byte das Ziel.
+#include "Eingabe.h"
+#include "FuzzLaufwerk.h"
+#include "RinexLeser.h"
+#include "RinexSchreiber.h"
+#include "cmd/Stapelzeile.h"
+#include "evaluation/Ausgabe.h"
+#include "evaluation/Qualitaet.h"
+#include "hilfen/Attrappen.h"
+#include "platform/Laufzeitfehler.h"
+#include "platform/Zahlen.h"
+#include "platform/posix/PosixPapierkorb.h"
+#include "platform/posix/PosixSperren.h"
+#include "run/Antex.h"
+#include "run/Lauf.h"
+#include "shell/Basisformular.h"
+#include "shell/Einstellungen.h"
+#include "station/Zeilensuche.h"
+#include "station/clsString.h"
+#include "station/modKestrav.h"
+
+#include <cmath>
+#include <cstring>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t Leseblock = 64 * 1024;
+
+bool Getrimmt(TextSicht t) {
+    return t.empty() || (t.front() != u' ' && t.back() != u' ');
+}
+
+// Das Modell des zeilenweisen Lesens: CR LF oder ein einzelnes CR beenden eine Zeile, ein
+// einzelnes LF bleibt im Text, eine letzte Zeile ohne Ende zählt mit, wenn sie nicht leer ist.
+std::vector<Text> ModellZeilen(const Text& inhalt) {
+    std::vector<Text> zeilen;
+    Text zeile;
+    for (std::size_t i = 0; i < inhalt.size(); ++i) {
+        if (inhalt[i] != u'\r') {
+            zeile.push_back(inhalt[i]);
+            continue;
+        }
+        zeilen.push_back(std::exchange(zeile, Text()));
+        if (i + 1 < inhalt.size() && inhalt[i + 1] == u'\n')
+            ++i;
+    }
+    if (!zeile.empty())
+        zeilen.push_back(zeile);
+    return zeilen;
+}
+
+// Ein Vorspann ohne CR gehört zur ersten Zeile; so bleibt das Modell bei 64 KiB Vorspann billig.
+std::vector<Text> ModellZeilen(const std::string& vorspann, std::string_view rest) {
+    std::vector<Text> zeilen = ModellZeilen(AusWindows1252(rest));
+    if (!vorspann.empty()) {
+        if (zeilen.empty())
+            zeilen.emplace_back();
+        zeilen.front().insert(0, AusWindows1252(vorspann));
+    }
+    return zeilen;
+}
+
+// Jede achte Eingabe legt die spannende Stelle an die Blockgrenze des Lesers (der lange Vorspann
+// kostet Zeit).
+std::string Vorspann(std::uint8_t steuer, char zeichen) {
+    return (steuer & 7) == 1 ? std::string(Leseblock - (steuer >> 4) % 16, zeichen) : std::string();
+}
+
+struct Formular {
+    AttrappeSchleife schleife;
+    AttrappeProzesse prozesse{schleife};
+    AttrappeDialoge dialoge;
+    AttrappeProgramm programm;
+    AttrappeSysteminfo system;
+    // Ohne Laufwerke: Papierkorb und Sperren werden hier nie gebraucht.
+    PosixPapierkorb papierkorb{Laufwerke{}, ""};
+    PosixSperren sperren{Laufwerke{}};
+    Umgebung umgebung;
+    Basisformular form{umgebung};
+    explicit Formular(Dateisystem& ds)
+        : umgebung{ds, prozesse, schleife, dialoge, programm, system, papierkorb, sperren} {}
+};
+
+// Führende Zahl und Rundung: endlich, Leerzeichen zählen nicht, ein fremdes Zeichen beendet.
+void Zahlen(Eingabe& eingabe) {
+    const Text text = AusWindows1252(eingabe.Rest());
+    const double wert = FuehrendeZahl(text);
+    Pruefen(std::isfinite(wert), "FuehrendeZahl ist endlich");
+    Pruefen(FuehrendeZahl(Entfernen(Entfernen(text, u" "), u"\t")) == wert,
+            "Leerzeichen und Tabulatoren ändern die Zahl nicht");
+    Pruefen(FuehrendeZahl(text + u"x1") == wert, "ein fremdes Zeichen beendet die Zahl");
+    Pruefen(FuehrendeZahl(u"x" + text) == 0.0, "ohne führende Zahl 0");
+    if (auto ganz = GanzzahlGerundet(wert)) {
+        Pruefen(std::fabs(*ganz - wert) <= 0.5, "Rundung auf die nächste Ganzzahl");
+        Pruefen(std::fabs(*ganz - wert) != 0.5 || *ganz % 2 == 0, "halbe Werte zur geraden Zahl");
+    } else {
+        Pruefen(std::fabs(wert) > 2147483647.0, "nur Werte außerhalb von 32 Bit ohne Ganzzahl");
+    }
+    IstZahl(text);
+}
+
+// Zeilenweises Lesen über den POSIX-Dateidienst gegen das Modell, ganz und in Stücken.
+void Zeilenleser(Eingabe& eingabe) {
+    const std::uint8_t steuer = eingabe.Byte();
+    const std::size_t hoechstens = eingabe.Byte(); // 0: alle Zeilen
+    const std::string vorspann = Vorspann(steuer, 'v');
+    const std::string_view rest = eingabe.Rest();
+    FuzzLaufwerk& laufwerk = FuzzLaufwerk::Instanz();
+    const Text pfad = laufwerk.Ablegen("zeilen.txt", vorspann + std::string(rest));
+    std::vector<Text> gelesen;
+    laufwerk.Dateien().ZeilenLesen(pfad, [&](const Text& zeile) {
+        gelesen.push_back(zeile);
+        return hoechstens == 0 || gelesen.size() < hoechstens;
+    });
+    const std::vector<Text> alle = ModellZeilen(vorspann, rest);
+    std::vector<Text> erwartet = alle;
+    if (hoechstens != 0 && erwartet.size() > hoechstens)
+        erwartet.resize(hoechstens);
+    Pruefen(gelesen == erwartet, "Zeilen wie im Modell, Abbruch nach der gewünschten Zeile");
+
+    std::vector<Text> zusammengesetzt;
+    Text zeile;
+    laufwerk.Dateien().ZeilenstueckeLesen(pfad, [&](TextSicht stueck, bool zeilenende) {
+        Pruefen(stueck.size() <= Leseblock, "Stück höchstens ein Leseblock");
+        Pruefen(zeilenende || !stueck.empty(), "nur das letzte Stück einer Zeile ist leer");
+        zeile.append(stueck);
+        if (zeilenende)
+            zusammengesetzt.push_back(std::exchange(zeile, Text()));
+        return true;
+    });
+    Pruefen(zeile.empty() && zusammengesetzt == alle, "Stücke ergeben die Zeilen");
+}
+
+// FeldAusZeile und LeerzeichenBereinigen bei jedem Text, Trenner und Feldindex.
+void Felder(Eingabe& eingabe) {
+    const long n = static_cast<signed char>(eingabe.Byte());
+    const Text trenner = AusWindows1252(eingabe.Stueck());
+    const Text text = AusWindows1252(eingabe.Rest());
+    const Text feld = FeldAusZeile(text, n, trenner);
+    Pruefen(Getrimmt(feld), "Feld ohne Leerzeichen außen");
+    Pruefen(!(n < 1 || text.empty()) || feld.empty(), "kein Feld vor dem ersten oder im leeren");
+    if (!trenner.empty()) {
+        long felder = text.empty() ? 0 : 1;
+        for (std::size_t p = text.find(trenner); p != Text::npos && !text.empty();
+             p = text.find(trenner, p + trenner.size()))
+            ++felder;
+        Pruefen(feld.find(trenner) == Text::npos, "ein Feld enthält den Trenner nicht");
+        Pruefen(FeldAusZeile(text, felder + 1, trenner).empty(), "hinter dem letzten Feld nichts");
+        Pruefen(Enthaelt(text, feld), "ein Feld ist ein Stück des Textes");
+    }
+    const Text bereinigt = LeerzeichenBereinigen(text);
+    Pruefen(Getrimmt(bereinigt) && !Enthaelt(bereinigt, u"  "), "bereinigt ohne Doppelblank");
+    Pruefen(LeerzeichenBereinigen(bereinigt) == bereinigt, "ein zweites Mal ändert nichts");
+    Pruefen(Entfernen(bereinigt, u" ") == Entfernen(text, u" "), "nur Leerzeichen fallen weg");
+}
+
+// OBSERVER-Suche: ZeileSuchen (erste Zeile mit dem Text, sonst die letzte) und ErsteZeileMit.
+void Rinexkopf(Eingabe& eingabe) {
+    const std::uint8_t steuer = eingabe.Byte();
+    const Text suchtext = (steuer & 8) ? AusWindows1252(eingabe.Stueck()) : Text(u"OBSERVER");
+    const std::string vorspann = Vorspann(steuer, ' ');
+    const std::string_view rest = eingabe.Rest();
+    FuzzLaufwerk& laufwerk = FuzzLaufwerk::Instanz();
+    Dateisystem& ds = laufwerk.Dateien();
+    const Text pfad = laufwerk.Ablegen("kopf.23o", vorspann + std::string(rest));
+    const std::vector<Text> zeilen = ModellZeilen(vorspann, rest);
+    std::optional<Text> erste;
+    for (const Text& zeile : zeilen)
+        if (!erste && Enthaelt(zeile, suchtext))
+            erste = zeile;
+    const Text erwartet = erste ? *erste : (zeilen.empty() ? Text() : zeilen.back());
+    Pruefen(ZeileSuchen(ds, pfad, suchtext) == erwartet,
+            "ZeileSuchen: erste Treffer, sonst letzte");
+    Pruefen(ErsteZeileMit(ds, pfad, suchtext) == erste, "ErsteZeileMit: erster Treffer");
+}
+
+// Zeilen von kestrav-cmd: ohne Zeilenende, nichts geht verloren, Wörter ohne Trenner.
+void Stapelzeile(Eingabe& eingabe) {
+    const std::string_view inhalt = eingabe.Rest();
+    std::string ohneEnden, zusammen;
+    for (char z : inhalt)
+        if (z != '\r' && z != '\n')
+            ohneEnden.push_back(z);
+    for (const std::string& zeile : StapelZeilen(inhalt)) {
+        Pruefen(zeile.find_first_of("\r\n") == std::string::npos, "Zeile ohne Zeilenende");
+        zusammen += zeile;
+        const Stapelbefehl befehl = ZeileDeuten(zeile);
+        const bool programm = befehl.art == Befehlsart::Programm;
+        Pruefen(!programm || !befehl.worte.empty(), "ein Programmaufruf hat ein erstes Wort");
+        Pruefen(programm || befehl.art == Befehlsart::Ausgabe || befehl.worte.empty(),
+                "nur Programm und Ausgabe haben Wörter");
+        for (const Text& wort : befehl.worte) {
+            Pruefen(!programm || zeile.find('"') != std::string::npos ||
+                        (!wort.empty() && wort.find_first_of(u" \t") == Text::npos),
+                    "Wörter ohne Anführungszeichen sind nicht leer und ohne Trenner");
+            Pruefen(!programm || wort.find(u'"') == Text::npos, "Anführungszeichen fallen weg");
+        }
+    }
+    Pruefen(zusammen == ohneEnden, "außer den Zeilenenden geht kein Byte verloren");
+}
+
+// ANTEX-Rumpf hinter der ersten Marke bis zu einer zweiten; der Puffer gibt zurück, was hineinkam.
+void Antex(Eingabe& eingabe) {
+    constexpr TextSicht Marke = u"END OF HEADER";
+    const std::size_t teile = eingabe.Byte() % 4 + 1;
+    const Text inhalt = AusWindows1252(eingabe.Rest());
+    clsString puffer;
+    const std::size_t teil = inhalt.size() / teile + 1;
+    for (std::size_t pos = 0; pos < inhalt.size(); pos += teil)
+        puffer.Add(inhalt.substr(pos, teil));
+    Pruefen(puffer.Result() == inhalt, "clsString gibt zurück, was hineinkam");
+    Pruefen(puffer.Kapazitaet() >= inhalt.size(), "Kapazität reicht für den Inhalt");
+    const std::size_t erste = inhalt.find(Marke);
+    try {
+        const Text rumpf = AntexRumpf(puffer.Result());
+        Pruefen(erste != Text::npos && rumpf.find(Marke) == Text::npos && Getrimmt(rumpf),
+                "Rumpf nur mit Marke, ohne Marke darin und ohne Leerzeichen außen");
+        const Text dahinter = TrimmenLinks(TextSicht(inhalt).substr(erste + Marke.size()));
+        Pruefen(dahinter.compare(0, rumpf.size(), rumpf) == 0, "Rumpf direkt hinter der Marke");
+    } catch (const Laufzeitfehler& fehler) {
+        Pruefen(erste == Text::npos && fehler.nummer() == 9, "nur ohne Marke Laufzeitfehler 9");
+    }
+}
+
+// Qualitätstests mit beliebigen Grenzwerten: je Warnung eine Marke " *", "_" wird Leerzeichen.
+void Ergebnisliste(Eingabe& eingabe) {
+    Grenzwerte g;
+    for (Text* wert :
+         {&g.loesungsqualitaet, &g.ambiguities, &g.beobachtungszeit, &g.satellitenanzahl, &g.pdop})
+        *wert = AusWindows1252(eingabe.Stueck());
+    const Text zeile2 = AusWindows1252(eingabe.Rest());
+    const Pruefergebnis ergebnis = ErgebniszeilePruefen(zeile2, g);
+    Pruefen(ergebnis.warnungen >= 0 && ergebnis.warnungen <= 5, "höchstens fünf Warnungen");
+    Text erwartet = Ersetzen(zeile2, u"_", u" ");
+    for (int i = 0; i < ergebnis.warnungen; ++i)
+        erwartet += u" *";
+    Pruefen(ergebnis.punktzeile == erwartet, "Punktzeile mit einer Marke je Warnung");
+    const Text gedehnt =
+        u"  " +
+        Ersetzen(erwartet.substr(0, erwartet.size() - 2 * ergebnis.warnungen), u" ", u"   ");
+    Pruefen(ErgebniszeilePruefen(gedehnt, g).warnungen == ergebnis.warnungen,
+            "Leerzeichen zwischen den Spalten zählen nicht");
+}
+
+// Höhe aus der Lösungsdatei: Feld 2 am Doppelpunkt, rechtsbündig in mindestens acht Zeichen.
+void Loesungshoehe(Eingabe& eingabe) {
+    FuzzLaufwerk& laufwerk = FuzzLaufwerk::Instanz();
+    const Text pfad = laufwerk.Ablegen("_ergebnis_np01_sol.txt", eingabe.Rest());
+    const Text zeile = ZeileSuchen(laufwerk.Dateien(), pfad, u"NHN-Höhe [m]");
+    const Text hoehe = HoeheAusLoesungszeile(zeile);
+    Pruefen(hoehe.find(u':') == Text::npos && Getrimmt(hoehe), "Höhe getrimmt, ohne Doppelpunkt");
+    Pruefen(hoehe.empty() || zeile.find(u':') != Text::npos, "Höhe nur hinter einem Doppelpunkt");
+    const Text feld = RechtsBuendig8(hoehe);
+    Pruefen(feld.size() == std::max<std::size_t>(8, hoehe.size()), "mindestens acht Zeichen");
+    Pruefen(feld.compare(feld.size() - hoehe.size(), hoehe.size(), hoehe) == 0 &&
+                feld.find_first_not_of(u' ') >= feld.size() - hoehe.size(),
+            "links nur Leerzeichen, rechts die Höhe");
+}
+
+// Fehlerpfad mit beliebigen Fehlerdateien: jede Zeile getrimmt hinter einem LF; ohne gleichzeitige
+// Beobachtungen geht der Lauf weiter, sonst eine Fehlerbox und ein freies Fenster.
+void Fehlerdateien(Eingabe& eingabe) {
+    FuzzLaufwerk& laufwerk = FuzzLaufwerk::Instanz();
+    laufwerk.Arbeitsverzeichnis();
+    const std::size_t dateien = eingabe.Byte() % 5;
+    Text erwartet;
+    for (std::size_t i = 0; i < dateien; ++i) {
+        const std::string_view bytes = eingabe.Stueck();
+        laufwerk.Ablegen("q" + std::to_string(i) + ".err", bytes);
+        for (const Text& zeile : ModellZeilen(AusWindows1252(bytes)))
+            erwartet += u"\n" + Trimmen(zeile);
+    }
+    laufwerk.Ablegen("qellog.txt", eingabe.Rest());
+    Formular f(laufwerk.Dateien());
+    Basisformular& form = f.form;
+    form.lauf.AktuellerNeupunkt = u"np012830.23o";
+    form.lauf.Tageskennung = u"283*";
+    form.EndeFrame.SetzeCaption(u"Abbruch");
+    form.CommandBerechnen.SetzeAktiviert(false);
+
+    const bool weiter = Fehlerpfad(form, Laufzeitfehler(57), true);
+    Pruefen(form.zustand.Fehlerdateitext == erwartet, "jede Zeile getrimmt hinter einem LF");
+    if (Enthaelt(erwartet, u"VEXLO-error: no simultaneous observations")) {
+        Pruefen(weiter && f.dialoge.protokoll.empty() && form.zustand.Warnungsanzahl == 1,
+                "ohne gleichzeitige Beobachtungen weiter, mit einer Warnung");
+        Pruefen(laufwerk.Dateien().Lesen(u"c:\\_ergebnis_2830.info") ==
+                    u"Vexlo-Fehler: no simultaneous observations für den Punkt np012830.23o! "
+                    u"Keine Berechnung möglich! ***\r\n",
+                "eine Zeile in der Infodatei");
+        return;
+    }
+    Text text = u"Fehlerart: [Fehler beim Lesen von/Schreiben auf Gerät]!\n\nBitte alle Dateien "
+                u"schließen, Daten bereinigen und die Berechnung neu starten!";
+    if (!Trimmen(erwartet).empty())
+        text += u"\n\nVexlo-Fehler:" + erwartet;
+    Pruefen(!weiter && f.dialoge.protokoll.size() == 1 &&
+                f.dialoge.protokoll[0].meldung.titel == u"Achtung Fehler!" &&
+                f.dialoge.protokoll[0].meldung.text == text,
+            "genau eine Fehlerbox mit den Zeilen der Fehlerdateien");
+    Pruefen(form.EndeFrame.Caption() == u"Ende" && form.CommandBerechnen.Aktiviert() &&
+                form.FrameBenutzereinstellungen.Aktiviert() && form.FrameFehler.Aktiviert(),
+            "Fenster frei");
+}
+
+// Zeilen, wie der Schreiber der Einstellungen sie sieht: an CR LF, ohne leeren Rest.
+std::vector<Text> SchreiberZeilen(const Text& inhalt) {
+    std::vector<Text> zeilen;
+    for (std::size_t anfang = 0; anfang < inhalt.size();) {
+        std::size_t ende = inhalt.find(u"\r\n", anfang);
+        zeilen.push_back(inhalt.substr(anfang, ende == Text::npos ? Text::npos : ende - anfang));
+        anfang = ende == Text::npos ? inhalt.size() : ende + 2;
+    }
+    return zeilen;
+}
+
+bool EnthaeltEinen(const Text& zeile, const std::vector<Text>& schlüssel) {
+    for (const Text& s : schlüssel)
+        if (EnthaeltOhneGross(zeile, s))
+            return true;
+    return false;
+}
+
+// Keine Zeile kommt hinzu oder fällt weg, nur Zeilen mit einem der Schlüssel ändern sich, die
+// Datei endet mit CR LF (eine leere wird eine leere Zeile).
+void ZeilenErhalten(const Text& alt, const Text& neu, const std::vector<Text>& schlüssel) {
+    std::vector<Text> vorher = SchreiberZeilen(alt);
+    if (vorher.empty())
+        vorher.emplace_back();
+    const std::vector<Text> nachher = SchreiberZeilen(neu);
+    Pruefen(neu.size() >= 2 && neu.compare(neu.size() - 2, 2, u"\r\n") == 0, "endet mit CR LF");
+    Pruefen(nachher.size() == vorher.size(), "keine Zeile kommt hinzu oder fällt weg");
+    for (std::size_t i = 0; i < vorher.size() && i < nachher.size(); ++i)
+        Pruefen(EnthaeltEinen(vorher[i], schlüssel) || nachher[i] == vorher[i],
+                "Zeilen ohne Schlüssel bleiben");
+}
+
+// LeseSchlüssel und ErsetzeSchlüssel über beliebige Dateien, oder Laden und Speichern aller
+// Schlüssel über ein Hauptfenster; ein geschriebener Wert wird wieder gelesen.
+void Einstellungen(Eingabe& eingabe) {
+    static const std::vector<Text> alle = {u"VexloVersion",
+                                           u"ANTEX-Antennkorrektur",
+                                           u"Höhensystem",
+                                           u"ignoriere Beobachtungen von",
+                                           u"Warnung Lösungsqualität",
+                                           u"mittl. Satelittenanzahl",
+                                           u"Beobachtungszeit",
+                                           u"PDOP",
+                                           u"Ambiquities gelöst für",
+                                           u"Anzeige Berechnung",
+                                           u"Anzeige Ergebnis",
+                                           u"Anzeige Warnung",
+                                           u"Prüfung Qel-Logfile",
+                                           u"Qel-weitereParameter",
+                                           u"Bo-weitereParameter"};
+    const bool ganzesFenster = eingabe.Byte() & 1;
+    const Text schlüssel = AusWindows1252(eingabe.Stueck());
+    const Text wert = AusWindows1252(eingabe.Stueck());
+    const std::string_view bytes = eingabe.Rest();
+    FuzzLaufwerk& laufwerk = FuzzLaufwerk::Instanz();
+    Dateisystem& ds = laufwerk.Dateien();
+    const Text pfad = laufwerk.Ablegen("kestrav.ini", bytes);
+    const Text alt = AusWindows1252(bytes);
+    if (ganzesFenster) {
+        Formular f(ds);
+        f.form.zustand.Programmverzeichnis = u"c:\\";
+        f.form.zustand.IniDatei = u"kestrav.ini";
+        EinstellungenLaden(f.form);
+        EinstellungenSpeichern(f.form);
+        ZeilenErhalten(alt, ds.Lesen(pfad), alle);
+        return;
+    }
+    const Text gelesen = LeseSchlüssel(ds, pfad, schlüssel, u"=");
+    Pruefen(gelesen.find(u'=') == Text::npos && Getrimmt(gelesen), "Wert getrimmt, ohne Trenner");
+    ErsetzeSchlüssel(ds, pfad, schlüssel, u"=", wert);
+    const Text neu = ds.Lesen(pfad);
+    // Ein Wert mit CR LF (aus keinem Textfeld möglich) bringt eigene Zeilen mit.
+    if (Enthaelt(wert, u"\r\n"))
+        return;
+    ZeilenErhalten(alt, neu, {schlüssel});
+    if (SchreiberZeilen(alt).empty()) {
+        Pruefen(neu == u"\r\n", "aus einer leeren Datei wird eine leere Zeile");
+        return;
+    }
+    for (const Text& zeile : SchreiberZeilen(neu))
+        Pruefen(!EnthaeltOhneGross(zeile, schlüssel) || zeile == schlüssel + u" = " + wert,
+                "jede Zeile mit dem Schlüssel wird zur Einstellungszeile");
+    auto wohlgeformt = [](const Text& t) {
+        return t.find_first_of(u"=\r") == Text::npos && Trimmen(t) == t;
+    };
+    if (EnthaeltEinen(alt, {schlüssel}) && wohlgeformt(schlüssel) && wohlgeformt(wert))
+        Pruefen(LeseSchlüssel(ds, pfad, schlüssel, u"=") == wert, "geschriebener Wert gelesen");
+}
+
+// RINEX-Leser des Simulators: gelesen oder druckbarer Fehlertext; nach Zeit sortiert, ein Wert je
+// Satellit und Typ, und was der Schreiber daraus macht, liest der Leser wieder gleich.
+void Simrinex(Eingabe& eingabe) {
+    const RinexErgebnis ergebnis = RinexLesen(eingabe.Rest());
+    for (char z : ergebnis.fehler)
+        Pruefen(z >= ' ' && z <= '~', "Fehlertext nur aus druckbarem ASCII");
+    if (!ergebnis.fehler.empty())
+        return;
+    const RinexDatei& datei = ergebnis.datei;
+    for (std::size_t i = 0; i < datei.epochen.size(); ++i) {
+        const Epoche& e = datei.epochen[i];
+        Pruefen(i == 0 || datei.epochen[i - 1].zeit <= e.zeit, "Epochen nach Zeit sortiert");
+        Pruefen(e.werte.size() == e.satelliten.size() * datei.kopf.typen.size() &&
+                    e.merker.size() == 2 * e.werte.size(),
+                "ein Wert je Satellit und Typ, zwei Merker je Wert");
+    }
+    // Eine Näherung außerhalb der festen Spalten des Schreibers ist nicht sein Fall.
+    if (!NaeherungBrauchbar(datei.kopf))
+        return;
+    std::string geschrieben;
+    for (const std::string& zeile : RinexZeilen(datei, {"fuzz", "fuzz"}))
+        geschrieben += zeile + "\r\n";
+    const RinexErgebnis wieder = RinexLesen(geschrieben);
+    Pruefen(wieder.fehler.empty() && wieder.datei.epochen.size() == datei.epochen.size(),
+            "Geschriebenes mit derselben Zahl von Epochen wieder gelesen");
+    for (std::size_t i = 0; i < datei.epochen.size() && i < wieder.datei.epochen.size(); ++i)
+        Pruefen(wieder.datei.epochen[i].zeit == datei.epochen[i].zeit &&
+                    wieder.datei.epochen[i].satelliten == datei.epochen[i].satelliten,
+                "dieselben Zeiten und Satelliten");
+}
+
+struct Ziel {
+    const char* name;
+    void (*lauf)(Eingabe&);
+};
+
+constexpr Ziel Ziele[] = {
+    {"zahlen", Zahlen},
+    {"zeilenleser", Zeilenleser},
+    {"felder", Felder},
+    {"rinexkopf", Rinexkopf},
+    {"stapelzeile", Stapelzeile},
+    {"antex", Antex},
+    {"ergebnisliste", Ergebnisliste},
+    {"loesungshoehe", Loesungshoehe},
+    {"fehlerdateien", Fehlerdateien},
+    {"einstellungen", Einstellungen},
+    {"simrinex", Simrinex},
+};
+
+const Ziel* festesZiel = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    const char* name = std::getenv("KESTRAV_FUZZ_ZIEL");
+    if (!name || !*name)
+        return 0;
+    for (const Ziel& ziel : Ziele)
+        if (std::strcmp(ziel.name, name) == 0)
+            festesZiel = &ziel;
+    if (!festesZiel) {
+        std::fprintf(stderr, "Unbekanntes Fuzz-Ziel %s\n", name);
+        std::exit(2);
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    Eingabe eingabe(daten, groesse);
+    const Ziel& ziel = festesZiel ? *festesZiel : Ziele[eingabe.Byte() % std::size(Ziele)];
+    ziel.lauf(eingabe);
+    return 0;
+}
