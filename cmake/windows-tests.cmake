@@ -39,6 +39,9 @@ target_link_libraries(kestrav_testhilfen PUBLIC kestrav_kern kestrav_os GTest::g
 # benutzen.
 function(kestrav_windows_test name)
   file(GLOB src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  if(NOT src)
+    return()
+  endif()
   add_executable(test_${name} ${src})
   target_link_libraries(test_${name} PRIVATE kestrav_testhilfen GTest::gtest_main)
   target_compile_definitions(test_${name} PRIVATE
