@@ -31,10 +31,12 @@ echo "Stapelzeilen der Reihe nach: $folge"
 "$linuxbin/vexlo-sim" --demo "$ref/tag" > /dev/null
 cp "$quellen/data/kestrav.ini" "$ref/kestrav.ini"
 linux_rc=0
+beginn=$(date +%s%N)
 KESTRAV_LAUFWERK_C=$ref/c XDG_DATA_HOME=$ref/xdg KESTRAV_CMD=$linuxbin/kestrav-cmd \
     KESTRAV_ANZEIGE=/bin/true DISPLAY= WAYLAND_DISPLAY= \
     "$linuxbin/kestrav-stapel" --ja --einstellungen "$ref/kestrav.ini" "$ref/tag/np012830.23o" \
     > "$ref/linux.txt" || linux_rc=$?
+linux_dauer=$(( ($(date +%s%N) - beginn) / 1000000 ))
 
 # Unter Wine: die Programme des Rechenkerns sind Windows-Programme (der Testanlasser).
 "$linuxbin/vexlo-sim" --installieren "$c/programme/vexlo" > /dev/null
@@ -58,4 +60,4 @@ for datei in _ergebnis_283.mini _ergebnis_283.PYXZ; do
 done
 grep -q $'\r\n' "$c/demotag/_ergebnis_283.mini" || fehler "Mini-Protokoll ohne CR LF"
 echo "Demotag unter Wine: Exitcode $windows_rc wie unter Linux, Mini-Protokoll und" \
-    "Koordinatendatei byte-gleich, $dauer ms"
+    "Koordinatendatei byte-gleich, $dauer ms (Linux: $linux_dauer ms)"
