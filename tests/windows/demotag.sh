@@ -59,5 +59,7 @@ for datei in _ergebnis_283.mini _ergebnis_283.PYXZ; do
     cmp "$ref/tag/$datei" "$c/demotag/$datei" || fehler "$datei unterscheidet sich"
 done
 grep -q $'\r\n' "$c/demotag/_ergebnis_283.mini" || fehler "Mini-Protokoll ohne CR LF"
+# Umgeleitet schreibt kestrav-stapel.exe in der Codepage der Konsole (437 und 850: ü ist 0x81).
+grep -q $'\x81berschrieben' "$ref/windows.txt" || fehler "Meldung nicht in der Codepage der Konsole"
 echo "Demotag unter Wine: Exitcode $windows_rc wie unter Linux, Mini-Protokoll und" \
     "Koordinatendatei byte-gleich, $dauer ms (Linux: $linux_dauer ms)"
