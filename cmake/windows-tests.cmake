@@ -86,4 +86,4 @@ set(KESTRAV_NUR_POSIX_FAELLE Start.BefehlszeileWirdStartargumentUndVerzeichnis
                              Rinexscan.UnsichereNamenFehlenUnlesbareWerdenGenannt)
 kestrav_windows_test(text)
 kestrav_windows_test(kern exklusiv)
-kestrav_windows_test(windows)
+kestrav_windows_test(windows exklusiv)
