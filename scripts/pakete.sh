@@ -42,3 +42,7 @@ kestrav_gebietsschema_de() {
 KESTRAV_BAUPAKETE=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
                    qt6-base-dev libgl-dev libproj-dev proj-data proj-bin rtklib
                    locales qt6-translations-l10n)
+
+# Was der Windows-Bau und seine Tests unter Wine brauchen.
+# Fenster- und Installertests: Xvfb und NSIS.
+KESTRAV_WINDOWSPAKETE=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb nsis)
