@@ -1,5 +1,14 @@
 #include "StapelProzesse.h"
 
+#ifdef _WIN32
+// Unter Windows bekommt cmd.exe eine eigene Konsole (CREATE_NEW_CONSOLE): was der Rechenkern
+// ausgibt, erreicht die Meldungen ohnehin nicht.
+int StapelProzesse::StapelStarten(const Text& stapeldatei, Fensterstil) {
+    stapel_ = plattform_.StapelStarten(stapeldatei, Fensterstil::MinimiertOhneFokus);
+    beginn_ = std::chrono::steady_clock::now();
+    return stapel_;
+}
+#else
 #include <cstdio>
 #include <fcntl.h>
 #include <iostream>
@@ -57,6 +66,7 @@ int StapelProzesse::StapelStarten(const Text& stapeldatei, Fensterstil) {
     beginn_ = std::chrono::steady_clock::now();
     return stapel_;
 }
+#endif
 
 void StapelProzesse::TexteditorOeffnen(const Text& datei) {
     if (editorOeffnen_)
