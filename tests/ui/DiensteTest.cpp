@@ -1,12 +1,12 @@
 // Die Qt-Dienste: Meldungen mit deutschen Knöpfen, Dateiauswahl, Mauszeiger, Menüfarbe,
 // Ereignisschleife und der Betrachter für Windows-1252-Dateien.
 #include "hilfen/TempVerzeichnis.h"
-#include "ui/Anzeige.h"
-#include "ui/Binder.h"
-#include "ui/QtDialoge.h"
-#include "ui/QtEreignisschleife.h"
-#include "ui/QtProgramm.h"
-#include "ui/QtText.h"
+#include "ui/qt/Anzeige.h"
+#include "ui/qt/Binder.h"
+#include "ui/qt/QtDialoge.h"
+#include "ui/qt/QtEreignisschleife.h"
+#include "ui/qt/QtProgramm.h"
+#include "ui/qt/QtText.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Das Hauptfenster, wie ein Benutzer es sieht: jedes Steuerelement, die Texte, die am leichtesten
 // falsch werden, die Zustände und ein Aufbau ohne Abschneiden und Überlappen.
 #include "Fenstertest.h"
-#include "ui/QtText.h"
+#include "ui/qt/QtText.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
-#include "ui/Binder.h"
+#include "ui/qt/Binder.h"
 
-#include "ui/Ereignisfilter.h"
-#include "ui/QtText.h"
+#include "ui/qt/Ereignisfilter.h"
+#include "ui/qt/QtText.h"
 #include "ui/Twips.h"
 
 #include <QAbstractButton>

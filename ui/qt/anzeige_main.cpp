@@ -1,5 +1,5 @@
 // kestrav-anzeige DATEI: zeigt eine Textdatei in Windows-1252 zum Lesen.
-#include "ui/Anzeige.h"
+#include "ui/qt/Anzeige.h"
 
 #include <QApplication>
 #include <QStringList>
