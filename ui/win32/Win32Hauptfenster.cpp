@@ -230,9 +230,9 @@ Win32Hauptfenster::Win32Hauptfenster(Basisformular& form) : form_(form) {
                              {Ort::Warten, bitteWarten_}};
     Ort naechsterRahmen = Ort::Rahmen1;
     for (const Platz& platz : Lageplan(form)) {
-        Anlegen(orte.at(platz.ort), platz);
+        HWND neu = Anlegen(orte.at(platz.ort), platz);
         if (std::holds_alternative<Rahmen*>(platz.modell)) {
-            orte[naechsterRahmen] = angelegt_.back().fenster;
+            orte[naechsterRahmen] = neu;
             naechsterRahmen = static_cast<Ort>(static_cast<int>(naechsterRahmen) + 1);
         }
     }
@@ -262,7 +262,7 @@ HWND Win32Hauptfenster::Flaeche(HWND eltern, DWORD stil) {
                            nullptr, GetModuleHandleW(nullptr), this);
 }
 
-void Win32Hauptfenster::Anlegen(HWND eltern, const Platz& platz) {
+HWND Win32Hauptfenster::Anlegen(HWND eltern, const Platz& platz) {
     const Art art = std::visit([](auto* modell) { return ArtVon(modell); }, platz.modell);
     const RECT twips{platz.x * TwipsJePunkt, platz.y * TwipsJePunkt,
                      (platz.x + platz.b) * TwipsJePunkt, (platz.y + platz.h) * TwipsJePunkt};
@@ -281,6 +281,7 @@ void Win32Hauptfenster::Anlegen(HWND eltern, const Platz& platz) {
             {gruppe, RECT{0, 0, twips.right - twips.left, twips.bottom - twips.top}});
     }
     std::visit([&](auto* modell) { binder_.Binden(*modell, neu); }, platz.modell);
+    return neu;
 }
 
 void Win32Hauptfenster::Anordnen() {

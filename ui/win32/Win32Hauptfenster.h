@@ -28,7 +28,7 @@ public:
 
 private:
     HWND Flaeche(HWND eltern, DWORD stil = 0);
-    void Anlegen(HWND eltern, const Platz& platz);
+    HWND Anlegen(HWND eltern, const Platz& platz);
     void Anordnen();
     void SchriftSetzen();
 
