@@ -84,8 +84,8 @@ std::vector<Platz> Lageplan(Basisformular& f) {
     return {
         // Reiter "Referenzpunkte".
         {&f.FrameBenutzereinstellungen, Ort::Seite1, 4, 4, 345, 262},
-        {&f.AuswahlArbeitsverzeichnis, Ort::Rahmen1, 8, 14, 166, 22},
-        {&f.ResetRINEX, Ort::Rahmen1, 178, 14, 100, 22},
+        {&f.AuswahlArbeitsverzeichnis, Ort::Rahmen1, 8, 14, 172, 22},
+        {&f.ResetRINEX, Ort::Rahmen1, 184, 14, 100, 22},
         {&f.Label7, Ort::Rahmen1, 8, 42, 320, 14},
         {&f.VerzeichnisNeupunkte, Ort::Rahmen1, 8, 58, 244, 21},
         {&f.Label5, Ort::Rahmen1, 258, 61, 24, 14},
