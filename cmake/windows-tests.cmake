@@ -35,10 +35,13 @@ add_library(kestrav_testhilfen STATIC ${HILFEN_SOURCES})
 target_include_directories(kestrav_testhilfen PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(kestrav_testhilfen PUBLIC kestrav_kern kestrav_os GTest::gtest)
 
-# kestrav_windows_test(ordner [exklusiv]): exklusiv für Tests, die c:\programme\ des Präfixes
-# benutzen.
+# kestrav_windows_test(ordner [exklusiv] [fenster]): exklusiv für Tests, die c:\programme\ des
+# Präfixes benutzen; fenster für Tests der Win32-Oberfläche, die unter einem eigenen Xvfb laufen.
 function(kestrav_windows_test name)
   file(GLOB src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  if(NOT src)
+    return()
+  endif()
   add_executable(test_${name} ${src})
   target_link_libraries(test_${name} PRIVATE kestrav_testhilfen GTest::gtest_main)
   target_compile_definitions(test_${name} PRIVATE
@@ -48,8 +51,13 @@ function(kestrav_windows_test name)
   if(TARGET kestrav-stapel)
     add_dependencies(test_${name} kestrav-stapel)
   endif()
+  set(vor)
+  if("fenster" IN_LIST ARGN)
+    set(vor ${CMAKE_SOURCE_DIR}/scripts/xvfb-wine.sh)
+    target_link_libraries(test_${name} PRIVATE kestrav_win32ui)
+  endif()
   add_test(NAME windows_${name}
-           COMMAND ${KESTRAV_WINE_TEST} ${KESTRAV_WINE_PRAEFIX} $<TARGET_FILE:test_${name}>)
+           COMMAND ${vor} ${KESTRAV_WINE_TEST} ${KESTRAV_WINE_PRAEFIX} $<TARGET_FILE:test_${name}>)
   set_tests_properties(windows_${name} PROPERTIES LABELS windows FIXTURES_REQUIRED wine)
   if("exklusiv" IN_LIST ARGN)
     set_tests_properties(windows_${name} PROPERTIES RESOURCE_LOCK laufwerk_c)
@@ -58,3 +66,4 @@ endfunction()
 
 kestrav_windows_test(text)
 kestrav_windows_test(windows)
+kestrav_windows_test(win32ui fenster)

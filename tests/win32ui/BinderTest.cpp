@@ -1,7 +1,8 @@
 // Das Win32-Fenster über dem Basisformular: Fensternachrichten an echte Steuerelemente setzen das
 // Modell und lösen die Regel genau einmal aus; Änderungen des Modells erscheinen im Steuerelement,
 // ohne zurückzuwirken.
-#include "hilfen/TestUmgebung.h"
+#include "hilfen/Attrappen.h"
+#include "shell/Basisformular.h"
 #include "ui/Twips.h"
 #include "ui/win32/Win32Ereignisschleife.h"
 #include "ui/win32/Win32Hauptfenster.h"
@@ -15,6 +16,35 @@
 #include <memory>
 
 namespace {
+
+// Der Binder liest und schreibt keine Dateien; was die Regeln des Formulars dabei versuchen, geht
+// ins Leere.
+struct LeeresDateisystem : Dateisystem {
+    bool Existiert(const Text&) override { return false; }
+    Text Lesen(const Text&) override { return {}; }
+    void ZeilenLesen(const Text&, const std::function<bool(const Text&)>&) override {}
+    void Schreiben(const Text&, const Text&, bool) override {}
+    void SicherErsetzen(const Text&, const Text&) override {}
+    void Loeschen(const Text&) override {}
+    void Umbenennen(const Text&, const Text&) override {}
+    std::vector<Text> Auflisten(const Text&) override { return {}; }
+    Text AktuellesVerzeichnis() override { return u"c:\\"; }
+    void LaufwerkWechseln(const Text&) override {}
+    void VerzeichnisWechseln(const Text&) override {}
+    void AlleSchliessen() override {}
+    Text AusHostpfad(const Text& pfad) override { return pfad; }
+    Text NachHostpfad(const Text& pfad) override { return pfad; }
+};
+
+struct Dienste {
+    LeeresDateisystem datei;
+    AttrappeSchleife schleife;
+    AttrappeProzesse prozesse{schleife};
+    AttrappeDialoge dialoge;
+    AttrappeProgramm programm;
+    AttrappeSysteminfo system;
+    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
+};
 
 class Win32Fenster : public ::testing::Test {
 protected:
@@ -44,8 +74,8 @@ protected:
     }
     std::wstring Text(const char* name) { return Fenstertext(H(name)); }
 
-    TestUmgebung env;
-    Basisformular& form = env.Formular();
+    Dienste dienste;
+    Basisformular form{dienste.umgebung};
     std::unique_ptr<Win32Hauptfenster> fenster;
     int regeln = 0;
 };
