@@ -8,16 +8,6 @@
 #include <exception>
 #include <memory>
 
-void RegelAusfuehren(const std::function<void()>& regel) {
-    if (!regel)
-        return;
-    try {
-        regel();
-    } catch (const std::exception& fehler) {
-        OutputDebugStringA(fehler.what());
-    }
-}
-
 namespace {
 
 // In Beschriftungen von Knöpfen, Menüs und Reitern ist "&" sonst ein Tastenkürzel.

@@ -5,6 +5,7 @@
 // Benachrichtigungen kommen über die Fensterprozedur der Eltern an; der Binder findet das Ziel an
 // seinem Fensterhandle, Steuerelement-IDs braucht er nicht.
 #include "shell/Steuerelemente.h"
+#include "ui/Regel.h"
 
 #include <windows.h>
 
@@ -63,7 +64,3 @@ private:
     UINT_PTR naechsteId_ = 100;
     bool schreibt_ = false;
 };
-
-// Führt eine Regel der Logik aus einer Fensternachricht heraus aus. Ein Laufzeitfehler darf nicht
-// durch die Nachrichtenschleife laufen; er wird gemeldet und die Oberfläche bleibt bedienbar.
-void RegelAusfuehren(const std::function<void()>& regel);
