@@ -5,18 +5,25 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 #include <termios.h>
 #include <unistd.h>
 
 extern char** environ;
 
 namespace {
+
+volatile sig_atomic_t elternBeendet = 0;
+bool elternwacheAktiv = false;
 
 std::string EigenesProgramm() {
     char puffer[PATH_MAX + 1];
@@ -61,10 +68,20 @@ int StartenUndWarten(const std::vector<std::string>& argumente) {
     if (fehler != 0)
         return StartFehler(argumente.front(), fehler);
 
+    // Mit Elternwache in kurzen Schritten: ein Signal zwischen Prüfung und Warten ginge sonst
+    // verloren, solange der Rechenkern hängt.
+    const int art = elternwacheAktiv ? WNOHANG : 0;
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
+    for (;;) {
+        if (ElternprozessBeendet())
+            EigeneGruppeBeenden();
+        const pid_t ergebnis = waitpid(pid, &status, art);
+        if (ergebnis == pid)
+            break;
+        if (ergebnis < 0 && errno != EINTR)
             return NICHT_AUSFUEHRBAR;
+        if (ergebnis == 0)
+            usleep(20 * 1000);
     }
     if (WIFSIGNALED(status))
         return 128 + WTERMSIG(status);
@@ -73,9 +90,56 @@ int StartenUndWarten(const std::vector<std::string>& argumente) {
 
 } // namespace
 
+namespace {
+
+void ElternsignalEmpfangen(int) {
+    elternBeendet = 1;
+}
+
+} // namespace
+
+bool ElternbindungAnlegen(long elternprozess) {
+#ifdef __linux__
+    struct sigaction aktion {};
+    aktion.sa_handler = ElternsignalEmpfangen;
+    // Ohne SA_RESTART kehrt das Warten auf den Rechenkern mit EINTR zurück.
+    sigaction(ELTERNSIGNAL, &aktion, nullptr);
+    if (prctl(PR_SET_PDEATHSIG, ELTERNSIGNAL) != 0)
+        return false;
+    elternwacheAktiv = true;
+    // Starb der Elternprozess vor dem prctl, kommt kein Signal mehr.
+    if (getppid() != static_cast<pid_t>(elternprozess))
+        elternBeendet = 1;
+    return true;
+#else
+    (void)elternprozess;
+    return false;
+#endif
+}
+
+bool ElternprozessBeendet() {
+    return elternBeendet != 0;
+}
+
+// Der Rechenkern ist unser Kind in unserer Prozessgruppe, seine Kinder meist auch: erst SIGTERM an
+// alle, nach höchstens 2 s SIGKILL an die ganze Gruppe, uns eingeschlossen.
+void EigeneGruppeBeenden() {
+    signal(SIGTERM, SIG_IGN);
+    kill(0, SIGTERM);
+    for (int i = 0; i < 20 && !(waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD); ++i)
+        usleep(100 * 1000);
+    kill(0, SIGKILL);
+    _exit(128 + ELTERNSIGNAL);
+}
+
 int BefehlAusfuehren(const Laufwerke& laufwerke, TextSicht basis, const std::vector<Text>& worte) {
-    std::optional<GefundenesProgramm> programm =
-        ProgrammSuchen(laufwerke, worte.front(), basis, Umgebungswert("PATH"));
+    if (!IstErlaubterProgrammpfad(worte.front())) {
+        Fehlermeldung("Der Befehl \"" + NachUtf8(worte.front()) +
+                      "\" wird nicht ausgeführt: kestrav-cmd startet nur Programme, die mit "
+                      "einem Laufwerkspfad (nicht Z:) genannt sind.");
+        return NICHT_GEFUNDEN;
+    }
+    std::optional<GefundenesProgramm> programm = ProgrammSuchen(laufwerke, worte.front(), basis);
     if (!programm) {
         Fehlermeldung("Der Befehl \"" + NachUtf8(worte.front()) +
                       "\" ist entweder falsch geschrieben oder konnte nicht gefunden werden.");

@@ -33,10 +33,6 @@ std::optional<GefundenesProgramm> Einordnen(const std::string& pfad) {
     return std::nullopt;
 }
 
-bool HatPfadangabe(TextSicht wort) {
-    return wort.find_first_of(u"\\/:") != TextSicht::npos;
-}
-
 } // namespace
 
 bool IstHostProgramm(const std::string& pfad) {
@@ -53,9 +49,16 @@ bool IstHostProgramm(const std::string& pfad) {
     return n == 4 && kopf[0] == '\x7f' && kopf[1] == 'E' && kopf[2] == 'L' && kopf[3] == 'F';
 }
 
+bool IstErlaubterProgrammpfad(TextSicht wort) {
+    if (wort.size() < 3 || wort[1] != u':' || (wort[2] != u'\\' && wort[2] != u'/'))
+        return false;
+    const char16_t laufwerk = KleinZeichen(wort[0]);
+    return laufwerk >= u'a' && laufwerk < u'z';
+}
+
 std::optional<GefundenesProgramm> ProgrammSuchen(const Laufwerke& laufwerke, TextSicht wort,
-                                                 TextSicht basis, std::string_view suchpfad) {
-    if (wort.empty())
+                                                 TextSicht basis) {
+    if (!IstErlaubterProgrammpfad(wort))
         return std::nullopt;
     for (const char16_t* endung : ENDUNGEN) {
         Text name = Text(wort) + endung;
@@ -64,26 +67,6 @@ std::optional<GefundenesProgramm> ProgrammSuchen(const Laufwerke& laufwerke, Tex
             continue;
         if (auto gefunden = Einordnen(*pfad))
             return gefunden;
-    }
-    if (HatPfadangabe(wort))
-        return std::nullopt;
-    std::string hostname = NachUtf8(wort);
-    std::size_t anfang = 0;
-    while (anfang <= suchpfad.size()) {
-        std::size_t ende = suchpfad.find(':', anfang);
-        if (ende == std::string_view::npos)
-            ende = suchpfad.size();
-        std::string verzeichnis(suchpfad.substr(anfang, ende - anfang));
-        anfang = ende + 1;
-        if (verzeichnis.empty())
-            continue;
-        for (const char16_t* endung : ENDUNGEN) {
-            std::string pfad = verzeichnis + "/" + hostname + NachUtf8(endung);
-            if (!IstGewoehnlicheDatei(pfad))
-                continue;
-            if (auto gefunden = Einordnen(pfad))
-                return gefunden;
-        }
     }
     return std::nullopt;
 }

@@ -5,7 +5,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 enum class Programmart {
     Host,   // ELF oder Skript mit "#!" und Ausführungsrecht: direkt starten
@@ -18,11 +17,14 @@ struct GefundenesProgramm {
     Programmart art = Programmart::Host;
 };
 
+// Nur ein Laufwerkspfad ("c:\\..." außer Z:) nennt ein Programm: ein bloßes Wort aus einem
+// Dateinamen darf nie ein Programm aus PATH starten, und Z: ist das ganze Host-Dateisystem.
+bool IstErlaubterProgrammpfad(TextSicht wort);
+
 // Versucht den Namen, dann Name + ".exe", ".bat", ".cmd" über die Laufwerkszuordnung, relativ zu
-// basis (aktuelles Verzeichnis in Windows-Form). Ein bloßer Name ohne Pfadangabe wird danach
-// noch in den Verzeichnissen von suchpfad (PATH des Hosts) gesucht, wie cmd es tut.
+// basis (aktuelles Verzeichnis in Windows-Form); nullopt für jedes nicht erlaubte Wort.
 std::optional<GefundenesProgramm> ProgrammSuchen(const Laufwerke& laufwerke, TextSicht wort,
-                                                 TextSicht basis, std::string_view suchpfad);
+                                                 TextSicht basis);
 
 // Ausführbar auf diesem Host: Ausführungsrecht und ELF-Kopf oder "#!".
 bool IstHostProgramm(const std::string& pfad);

@@ -1,10 +1,12 @@
 // kestrav-cmd: führt eine Stapeldatei Zeile für Zeile im aktuellen Verzeichnis aus.
 // Aufruf "kestrav-cmd /c DATEI.bat" (so startet Kestrav) oder "kestrav-cmd DATEI.bat".
+// kestrav-stapel setzt "--elternwache PID" davor: stirbt es, endet der Stapel mit dem Rechenkern.
 #include "cmd/Ausfuehren.h"
 #include "cmd/Stapelzeile.h"
 #include "platform/posix/Laufwerke.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -45,9 +47,15 @@ bool IstSchalterC(const char* argument) {
 } // namespace
 
 int main(int argc, char** argv) {
-    int erstes = argc > 1 && IstSchalterC(argv[1]) ? 2 : 1;
+    int erstes = 1;
+    if (argc > 2 && std::strcmp(argv[1], "--elternwache") == 0) {
+        ElternbindungAnlegen(std::strtol(argv[2], nullptr, 10));
+        erstes = 3;
+    }
+    if (erstes < argc && IstSchalterC(argv[erstes]))
+        ++erstes;
     if (erstes >= argc) {
-        std::fprintf(stderr, "Aufruf: kestrav-cmd [/c] DATEI.bat\n");
+        std::fprintf(stderr, "Aufruf: kestrav-cmd [--elternwache PID] [/c] DATEI.bat\n");
         return 1;
     }
 
@@ -68,6 +76,8 @@ int main(int argc, char** argv) {
 
     int exitcode = 0;
     for (const std::string& zeile : StapelZeilen(inhalt)) {
+        if (ElternprozessBeendet())
+            EigeneGruppeBeenden();
         Stapelbefehl befehl = ZeileDeuten(zeile);
         switch (befehl.art) {
         case Befehlsart::Nichts:

@@ -7,6 +7,8 @@
 #include "Eingabe.h"
 #include "FuzzLaufwerk.h"
 #include "hilfen/Attrappen.h"
+#include "platform/posix/PosixPapierkorb.h"
+#include "platform/posix/PosixSperren.h"
 #include "shell/Basisformular.h"
 
 #include <string>
@@ -57,7 +59,10 @@ void Speichern(Dateisystem& ds, const Text& ordner) {
     AttrappeDialoge dialoge;
     AttrappeProgramm programm;
     AttrappeSysteminfo system;
-    Umgebung umgebung{ds, prozesse, schleife, dialoge, programm, system};
+    // Ohne Laufwerke: Papierkorb und Sperren werden hier nie gebraucht.
+    PosixPapierkorb papierkorb{Laufwerke{}, ""};
+    PosixSperren sperren{Laufwerke{}};
+    Umgebung umgebung{ds, prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
     Basisformular form(umgebung);
     form.zustand.Programmverzeichnis = ordner;
     form.zustand.IniDatei = u"kestrav.ini";

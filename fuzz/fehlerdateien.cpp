@@ -7,6 +7,8 @@
 #include "Zeilenmodell.h"
 #include "hilfen/Attrappen.h"
 #include "platform/Laufzeitfehler.h"
+#include "platform/posix/PosixPapierkorb.h"
+#include "platform/posix/PosixSperren.h"
 #include "run/Lauf.h"
 #include "shell/Basisformular.h"
 
@@ -42,7 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     AttrappeDialoge dialoge;
     AttrappeProgramm programm;
     AttrappeSysteminfo system;
-    Umgebung umgebung{laufwerk.Dateien(), prozesse, schleife, dialoge, programm, system};
+    // Ohne Laufwerke: Papierkorb und Sperren werden hier nie gebraucht.
+    PosixPapierkorb papierkorb{Laufwerke{}, ""};
+    PosixSperren sperren{Laufwerke{}};
+    Umgebung umgebung{laufwerk.Dateien(), prozesse, schleife,   dialoge,
+                      programm,           system,   papierkorb, sperren};
     Basisformular form(umgebung);
     form.lauf.AktuellerNeupunkt = u"np012830.23o";
     form.lauf.Tageskennung = u"283*";

@@ -2,6 +2,8 @@
 #include "platform/Dateisystem.h"
 #include "platform/Dialoge.h"
 #include "platform/Ereignisschleife.h"
+#include "platform/Laufsperre.h"
+#include "platform/Papierkorb.h"
 #include "platform/Programm.h"
 #include "platform/Prozesse.h"
 #include "platform/Systeminfo.h"
@@ -14,4 +16,6 @@ struct Umgebung {
     Dialoge& dialoge;
     Programm& programm;
     Systeminfo& system;
+    Papierkorb& papierkorb;
+    Sperren& sperren;
 };

@@ -35,17 +35,6 @@ bool PunktBeenden(Basisformular& form) {
     return Nachgeben(form);
 }
 
-// Vorbereitung, Aufräumen und Laufwerte; false, wenn der Lauf schon hier endet.
-bool LaufBeginnen(Basisformular& form) {
-    if (!LaufVorbereiten(form))
-        return false;
-    ArbeitsbereichAufraeumen(form);
-    if (form.lauf.Abgebrochen)
-        return false;
-    LaufwerteSetzen(form);
-    return true;
-}
-
 // Steht das Fenster nach dem letzten Schritt eines Laufs noch im Laufzustand, wird es hier
 // freigegeben, damit kein Weg aus dem Lauf ein gesperrtes Fenster hinterlässt.
 void LaufzustandBeenden(Basisformular& form) {
@@ -55,11 +44,33 @@ void LaufzustandBeenden(Basisformular& form) {
     LaufAnhalten(form);
 }
 
+// Vorbereitung, Aufräumen und Laufwerte; false, wenn der Lauf schon hier endet.
+bool LaufBeginnen(Basisformular& form) {
+    if (!LaufVorbereiten(form))
+        return false;
+    if (!ArbeitsbereichAufraeumen(form)) {
+        LaufzustandBeenden(form);
+        return false;
+    }
+    if (form.lauf.Abgebrochen)
+        return false;
+    LaufwerteSetzen(form);
+    return true;
+}
+
+// Die Sperre endet mit dem Berechnungsbefehl, auf welchem Weg auch immer; ein noch laufender
+// Stapel hält sie selbst weiter.
+struct SperreFreigeben {
+    Laufdaten& lauf;
+    ~SperreFreigeben() { lauf.Sperre.reset(); }
+};
+
 } // namespace
 
 // Der einzige Fehlerfang des Laufs: jeder Laufzeitfehler geht in den Fehlerpfad, der entweder
 // hinter dem Punkt in Arbeit weitermachen lässt oder den Lauf beendet.
 void CommandBerechnen_Click(Basisformular& form) {
+    SperreFreigeben freigeben{form.lauf};
     form.lauf.Abgebrochen = false;
     constexpr int vorDenPunkten = -1;
     int position = vorDenPunkten;

@@ -62,6 +62,9 @@ public:
         return prozesse_.ZugeordnetesProgramm(datei);
     }
     void TexteditorOeffnen(const Text& datei) override { prozesse_.TexteditorOeffnen(datei); }
+    bool InStapelzeileSicher(TextSicht name) const override {
+        return prozesse_.InStapelzeileSicher(name);
+    }
 
 private:
     Prozesse& prozesse_;
@@ -73,7 +76,8 @@ private:
 bool AufStapelWarten(Basisformular& form) {
     Umgebung& u = form.umgebung;
     AbbruchBeachtendeProzesse prozesse(u.prozesse, form.lauf.Abgebrochen);
-    Umgebung mitAbbruch{u.datei, prozesse, u.schleife, u.dialoge, u.programm, u.system};
+    Umgebung mitAbbruch{u.datei,    prozesse, u.schleife,   u.dialoge,
+                        u.programm, u.system, u.papierkorb, u.sperren};
     WarteAufProzess(mitAbbruch, form.lauf.Prozesskennung);
     return !form.lauf.Abgebrochen;
 }

@@ -3,14 +3,55 @@
 #include "shell/Basisformular.h"
 #include "station/modKestrav.h"
 
-void ArbeitsbereichAufraeumen(Basisformular& form) {
-    Dateisystem& ds = form.umgebung.datei;
+#include <algorithm>
+
+namespace {
+
+// Was die Muster treffen, in der Reihenfolge des Aufräumens; jeder Name einmal.
+std::vector<Text> Aufraeumdateien(Dateisystem& ds) {
+    std::vector<Text> namen;
+    for (TextSicht muster : Aufraeummuster)
+        for (Text& name : ds.Auflisten(Text(muster)))
+            if (std::find(namen.begin(), namen.end(), name) == namen.end())
+                namen.push_back(std::move(name));
+    return namen;
+}
+
+bool EndgueltigLoeschen(Basisformular& form, const std::vector<Text>& namen) {
+    return form.umgebung.dialoge.Zeigen({EndgueltigLoeschenText(namen), u"Kestrav", Knoepfe::JaNein,
+                                         Symbol::Frage, 2}) == Antwort::Ja;
+}
+
+} // namespace
+
+Text EndgueltigLoeschenText(const std::vector<Text>& namen) {
+    Text text = u"Diese Dateien können nicht in den Papierkorb verschoben werden:\n";
+    for (const Text& name : namen)
+        text += name + u"\n";
+    return text + u"\nSollen sie endgültig gelöscht werden?";
+}
+
+// Die Muster treffen ohne Rücksicht auf Groß-/Kleinschreibung auch Dateien, die der Benutzer
+// behalten will (Festpunkte.koord, Notizen.book): sie kommen in den Papierkorb statt zu
+// verschwinden.
+bool ArbeitsbereichAufraeumen(Basisformular& form) {
+    Umgebung& u = form.umgebung;
+    std::vector<Text> endgueltig;
+    for (const Text& name : Aufraeumdateien(u.datei))
+        if (!u.papierkorb.Moeglich(name))
+            endgueltig.push_back(name);
+    if (!endgueltig.empty() && !EndgueltigLoeschen(form, endgueltig))
+        return false;
     for (TextSicht muster : Aufraeummuster) {
-        const Text m(muster);
-        if (!ds.Auflisten(m).empty())
-            ds.Loeschen(m);
+        for (const Text& name : u.datei.Auflisten(Text(muster))) {
+            if (std::find(endgueltig.begin(), endgueltig.end(), name) != endgueltig.end())
+                u.datei.Loeschen(name);
+            else
+                u.papierkorb.Verschieben(name);
+        }
     }
-    form.umgebung.schleife.Ereignisse();
+    u.schleife.Ereignisse();
+    return true;
 }
 
 Text JahreskennungAus(const Text& ersterNeupunkt) {

@@ -15,8 +15,11 @@ inline constexpr std::array<TextSicht, 13> Aufraeummuster = {
     u"*.vrt",     u"Kestrav.bat", u"BoJob.bat",    u"*.bo*",   u"*.err",
     u"*_log.txt", u"*_sol.txt",   u"*_list.txt"};
 
-// Löscht je Muster alle passenden Dateien, wenn es welche gibt, und gibt dann einmal nach.
-void ArbeitsbereichAufraeumen(Basisformular& form);
+// Räumt je Muster alle passenden Dateien in den Papierkorb und gibt dann einmal nach. Was dort
+// nicht hinkann, wird nur nach einem "Ja" endgültig gelöscht; false nach "Nein" (nichts entfernt).
+bool ArbeitsbereichAufraeumen(Basisformular& form);
+// Die Frage vor dem endgültigen Löschen.
+Text EndgueltigLoeschenText(const std::vector<Text>& namen);
 
 // Zwei Zeichen vor dem letzten: "23" aus "np012830.23o".
 Text JahreskennungAus(const Text& ersterNeupunkt);

@@ -19,6 +19,17 @@ void FensterSperren(Basisformular& form) {
     form.Info.SetzeAktiviert(false);
 }
 
+// Ein zweiter Lauf im selben Verzeichnis (ein anderes Fenster, kestrav-stapel oder der Stapel
+// eines abgebrochenen Laufs) vermischte seine Dateien mit denen des ersten.
+bool VerzeichnisSperren(Basisformular& form) {
+    Umgebung& u = form.umgebung;
+    form.lauf.Sperre = u.sperren.Nehmen(u.datei.AktuellesVerzeichnis());
+    if (form.lauf.Sperre)
+        return true;
+    u.dialoge.Zeigen({Text(LaufsperreText), u"Kestrav", Knoepfe::OK, Symbol::Ausrufezeichen, 1});
+    return false;
+}
+
 bool Ueberschreiben(Basisformular& form) {
     return form.umgebung.dialoge.Zeigen({u"Alle Ergebnisdateien werden jetzt überschrieben!   ",
                                          u"Vexlo Neuberechnung", Knoepfe::JaNein, Symbol::Frage,
@@ -114,7 +125,7 @@ void LaufAnhalten(Basisformular& form) {
 
 bool LaufVorbereiten(Basisformular& form) {
     FensterSperren(form);
-    if (!Ueberschreiben(form)) {
+    if (!VerzeichnisSperren(form) || !Ueberschreiben(form)) {
         LaufAnhalten(form);
         return false;
     }

@@ -1,7 +1,10 @@
 #pragma once
 #include "platform/Text.h"
 
+#include "platform/Laufsperre.h"
+
 #include <cstdint>
+#include <memory>
 
 // Der eine Zustandssatz des Programms, gehalten vom Hauptfenster.
 struct Sitzungszustand {
@@ -56,4 +59,6 @@ struct Laufdaten {
     bool KopfzeileGeschrieben = false;
     // Vom Abbruch gesetzt; der Berechnungsbefehl endet dann an seiner nächsten Prüfstelle.
     bool Abgebrochen = false;
+    // Die Sperre des Arbeitsverzeichnisses, solange der Berechnungsbefehl läuft.
+    std::unique_ptr<Laufsperre> Sperre;
 };

@@ -9,6 +9,7 @@ struct Stapelargumente {
     bool ja = false;
     bool anzeigen = false;
     bool hilfe = false;
+    long zeitlimit = 0; // Sekunden je Punkt, 0 = keins
     std::string einstellungen;
     std::string pfad;
 };

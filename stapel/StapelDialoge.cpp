@@ -1,6 +1,7 @@
 #include "StapelDialoge.h"
 
 #include "evaluation/Abschluss.h"
+#include "station/Rinexscan.h"
 
 namespace {
 
@@ -32,17 +33,25 @@ bool IstAbschluss(const Meldung& m, bool& mitWarnungen) {
     return false;
 }
 
+bool IstNamenshinweis(TextSicht text) {
+    return text.substr(0, AusgelassenKopf.size()) == AusgelassenKopf ||
+           text.substr(0, UnlesbarKopf.size()) == UnlesbarKopf;
+}
+
 } // namespace
 
 Antwort StapelDialoge::Zeigen(const Meldung& meldung) {
     Antwort antwort = Antwort::OK;
     if (meldung.knoepfe == Knoepfe::JaNein)
         antwort = immerJa_ || meldung.standardknopf != 2 ? Antwort::Ja : Antwort::Nein;
-    aus_ << "== " << NachUtf8(meldung.titel) << " ==\n"
+    std::ostream& ziel = IstNamenshinweis(meldung.text) ? fehler_ : aus_;
+    ziel << "== " << NachUtf8(meldung.titel) << " ==\n"
          << NachUtf8(meldung.text) << "\n-> " << Antworttext(antwort) << "\n"
          << std::flush;
     if (IstAbschluss(meldung, mitWarnungen_))
         abschluss_ = true;
+    rechenkernFehlt_ = rechenkernFehlt_ || meldung.titel == u"Vexlo fehlt!";
+    fehlerGemeldet_ = fehlerGemeldet_ || meldung.titel == u"Achtung Fehler!";
     return antwort;
 }
 

@@ -19,6 +19,8 @@ void StapelSchleife::ZeitgeberAnmelden(Zeitgeber& zeitgeber) {
 }
 
 void StapelSchleife::Ereignisse() {
+    if (beiEreignissen)
+        beiEreignissen();
     const auto jetzt = Uhr::now();
     for (std::size_t i = 0; i < zeitgeber_.size(); ++i) {
         Eintrag& e = zeitgeber_[i];

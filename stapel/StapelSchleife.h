@@ -2,6 +2,7 @@
 #include "platform/Ereignisschleife.h"
 
 #include <chrono>
+#include <functional>
 #include <vector>
 
 // Ereignisschleife ohne Fenster: Zeitgeber ticken nach der echten Uhr, wenn Ereignisse() läuft.
@@ -10,6 +11,8 @@ public:
     void Ereignisse() override;
     void Schlafen(int ms) override;
     void ZeitgeberAnmelden(Zeitgeber& zeitgeber) override;
+    // Läuft bei jedem Nachgeben vor den Zeitgebern (Signale, Zeitlimit).
+    std::function<void()> beiEreignissen;
 
 private:
     using Uhr = std::chrono::steady_clock;

@@ -1,21 +1,33 @@
 // kestrav-stapel: ein Beobachtungstag ohne Fenster, mit demselben Fenstermodell und denselben
 // Regeln wie kestrav.
+#include "Abbruchwache.h"
 #include "Argumente.h"
 #include "StapelDialoge.h"
 #include "StapelProzesse.h"
 #include "StapelSchleife.h"
+#include "evaluation/Auswertung.h"
+#include "platform/Laufzeitfehler.h"
 #include "platform/posix/PosixDateisystem.h"
+#include "platform/posix/PosixPapierkorb.h"
 #include "platform/posix/PosixProzesse.h"
+#include "platform/posix/PosixSperren.h"
 #include "platform/posix/PosixSysteminfo.h"
 #include "shell/Basisformular.h"
 #include "shell/Start.h"
+#include "station/modKestrav.h"
 
 #include <filesystem>
 #include <iostream>
 
 namespace {
 
-enum Rueckgabe { OHNE_WARNUNGEN = 0, MIT_WARNUNGEN = 1, VORZEITIG = 2, NICHT_GESTARTET = 3 };
+enum Rueckgabe {
+    OHNE_WARNUNGEN = 0,
+    MIT_WARNUNGEN = 1,
+    VORZEITIG = 2,
+    NICHT_GESTARTET = 3,
+    OHNE_KOORDINATEN = 4,
+};
 
 int NichtGestartet(const std::string& grund) {
     std::cerr << "kestrav-stapel: " << grund << "\n";
@@ -45,6 +57,37 @@ std::optional<Text> GewaehlterPfad(const std::string& angabe, std::string& fehle
         host += "/*.??o";
     }
     return AusUtf8(host);
+}
+
+// Eine Zeile "Name Y X Höhe" mit Zahlen für Y und X; ein gescheiterter Punkt hat "* * *".
+bool HatLageKoordinaten(const Text& zeile) {
+    auto istZahl = [](const Text& feld) {
+        return !feld.empty() && feld.find_first_not_of(u"+-.0123456789") == Text::npos &&
+               feld.find_first_of(u"0123456789") != Text::npos;
+    };
+    const Text spalten = LeerzeichenBereinigen(zeile);
+    return istZahl(FeldAusZeile(spalten, 2, u" ")) && istZahl(FeldAusZeile(spalten, 3, u" "));
+}
+
+bool KoordinatenBerechnet(Basisformular& form) {
+    bool gefunden = false;
+    try {
+        form.umgebung.datei.ZeilenLesen(Koordinatendatei(form), [&](const Text& zeile) {
+            gefunden = HatLageKoordinaten(zeile);
+            return !gefunden;
+        });
+    } catch (const Laufzeitfehler&) {
+    }
+    return gefunden;
+}
+
+// Die Reihenfolge 3, 2, 4, 1, 0: "nicht gestartet" hat main schon früher beendet.
+int Rueckgabewert(Basisformular& form, const StapelDialoge& dialoge, const Abbruchwache& wache) {
+    if (wache.Abgebrochen() || dialoge.FehlerGemeldet() || !dialoge.AbschlussGezeigt())
+        return VORZEITIG;
+    if (!KoordinatenBerechnet(form))
+        return OHNE_KOORDINATEN;
+    return dialoge.MitWarnungen() ? MIT_WARNUNGEN : OHNE_WARNUNGEN;
 }
 
 bool ReferenzVerschieben(Basisformular& form, const std::string& name) {
@@ -80,18 +123,27 @@ int main(int argc, char** argv) {
     Laufwerke laufwerke = Laufwerke::AusUmgebung();
     PosixDateisystem datei(laufwerke);
     PosixProzesse plattform(laufwerke);
+    plattform.ElternwacheSetzen(true);
     StapelProzesse prozesse(plattform, args->anzeigen);
     StapelSchleife schleife;
-    StapelDialoge dialoge(std::cout, args->ja, *pfad);
+    StapelDialoge dialoge(std::cout, std::cerr, args->ja, *pfad);
     StapelProgramm programm;
     PosixSysteminfo system;
-    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
+    PosixPapierkorb papierkorb(laufwerke);
+    PosixSperren sperren(laufwerke);
+    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
 
     Basisformular form(umgebung);
+    Abbruchwache wache(form, prozesse, plattform, args->zeitlimit, std::cerr);
+    schleife.beiEreignissen = [&wache] { wache.Pruefen(); };
     if (!args->einstellungen.empty())
         form.zustand.Einstellungsdatei = datei.AusHostpfad(
             AusUtf8(std::filesystem::absolute(args->einstellungen).lexically_normal().string()));
     FormularLaden(form);
+    // Niemand kann entscheiden, ob ohne Rechenkern gerechnet werden soll: das Aufräumen löschte
+    // sonst die letzten guten Ergebnisse.
+    if (dialoge.RechenkernFehlt())
+        return NichtGestartet("Ohne Rechenkern wird nicht gerechnet.");
 
     form.AuswahlArbeitsverzeichnis.Klicken();
     // Ohne Fenster gibt es kein Warten auf den Zeitgeber: die Tagesmeldung kommt sofort.
@@ -110,9 +162,10 @@ int main(int argc, char** argv) {
             "Zu wenige Punkte für eine Berechnung: " + std::to_string(form.Neupunkte.Anzahl()) +
             " Neupunkte, " + std::to_string(form.Referenzpunkte.Anzahl()) +
             " Referenzpunkte (nötig: mindestens 1 und 3).");
-    form.CommandBerechnen.Klicken();
-
-    if (!dialoge.AbschlussGezeigt())
+    wache.Pruefen();
+    if (wache.Abgebrochen())
         return VORZEITIG;
-    return dialoge.MitWarnungen() ? MIT_WARNUNGEN : OHNE_WARNUNGEN;
+    form.CommandBerechnen.Klicken();
+    wache.Pruefen();
+    return Rueckgabewert(form, dialoge, wache);
 }

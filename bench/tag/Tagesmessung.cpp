@@ -127,6 +127,8 @@ Aufruf Stapellauf(const Messort& ort, const fs::path& tag, const std::string& ke
              (tag / "np012830.23o").string()},
             ort.wurzel,
             {{"KESTRAV_LAUFWERK_C", ort.laufwerkC().string()},
+             // Das Aufräumen jedes Laufs legt Ergebnisse in den Papierkorb: nicht in den echten.
+             {"XDG_DATA_HOME", (ort.wurzel / "xdg").string()},
              {"KESTRAV_CMD", kestravCmd},
              {"KESTRAV_ANZEIGE", "/bin/true"},
              {"DISPLAY", ""},
@@ -142,7 +144,8 @@ std::vector<std::string> JobdateienFangen(const Messort& ort) {
                       "n=$(ls \"" +
                           ort.fang().string() +
                           "\" | grep -c '\\.bat$')\n"
-                          "cp \"$2\" \"" +
+                          "for a in \"$@\"; do stapel=$a; done\n"
+                          "cp \"$stapel\" \"" +
                           ort.fang().string() +
                           "/$n.bat\"\n"
                           "[ -f '$$$$$.atx' ] && cp '$$$$$.atx' \"" +

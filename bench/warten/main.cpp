@@ -3,7 +3,9 @@
 //  b: 100 Punkte mit einer Engine, die sofort zurückkehrt; Start plus Warten je Punkt im
 //     Verhältnis zu 100 Starts von kestrav-cmd auf einem leeren Stapel ("ratio X").
 #include "platform/posix/PosixDateisystem.h"
+#include "platform/posix/PosixPapierkorb.h"
 #include "platform/posix/PosixProzesse.h"
+#include "platform/posix/PosixSperren.h"
 #include "platform/posix/PosixSysteminfo.h"
 #include "run/Warten.h"
 
@@ -67,7 +69,9 @@ struct Arbeitsplatz {
     StummeDialoge dialoge;
     StillesProgramm programm;
     PosixSysteminfo system;
-    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
+    PosixPapierkorb papierkorb{laufwerke, ""};
+    PosixSperren sperren{laufwerke};
+    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
 
     explicit Arbeitsplatz(const fs::path& o)
         : ordner(o), laufwerke(Laufwerke::AusUmgebung()), datei(laufwerke), prozesse(laufwerke) {}

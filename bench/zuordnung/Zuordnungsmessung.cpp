@@ -4,6 +4,8 @@
 #include "platform/Umgebung.h"
 #include "platform/posix/Laufwerke.h"
 #include "platform/posix/PosixDateisystem.h"
+#include "platform/posix/PosixPapierkorb.h"
+#include "platform/posix/PosixSperren.h"
 #include "shell/Basisformular.h"
 
 #include <algorithm>
@@ -163,7 +165,10 @@ int main() {
     StilleDialoge dialoge;
     StillesProgramm programm;
     FesteSysteminfo system;
-    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
+    // Ohne Laufwerke: Papierkorb und Sperren werden hier nie gebraucht.
+    PosixPapierkorb papierkorb{Laufwerke{}, ""};
+    PosixSperren sperren{Laufwerke{}};
+    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
     Basisformular form(umgebung);
 
     const Text arbeit = datei.AusHostpfad(AusUtf8(ordner.string()));

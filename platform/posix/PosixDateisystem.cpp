@@ -3,6 +3,7 @@
 #include "platform/Laufzeitfehler.h"
 #include "platform/Muster.h"
 #include "platform/Windowspfad.h"
+#include "platform/Zeilenteiler.h"
 #include "platform/posix/Fehlernummern.h"
 
 #include <algorithm>
@@ -240,38 +241,11 @@ void PosixDateisystem::ZeilenstueckeLesen(const Text& pfad,
     std::string host = Host(pfad);
     Dateikennung datei(ZumLesenOeffnen(host));
     std::string puffer(kBlock, '\0');
-    bool nachCr = false;
-    bool angefangen = false; // die Zeile hat schon Stücke ohne Ende bekommen
-    Text stueck;
-    while (std::size_t n = BlockLesen(datei.fd(), puffer.data(), puffer.size(), host)) {
-        std::size_t pos = 0;
-        while (pos < n) {
-            // Das LF eines CR LF kann im nächsten Block stehen.
-            if (nachCr && puffer[pos] == '\n')
-                ++pos;
-            nachCr = false;
-            const void* cr = std::memchr(puffer.data() + pos, '\r', n - pos);
-            std::size_t ende =
-                cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - puffer.data()) : n;
-            stueck.clear();
-            Windows1252Anhaengen(std::string_view(puffer).substr(pos, ende - pos), stueck);
-            if (!cr) {
-                if (!stueck.empty()) {
-                    angefangen = true;
-                    if (!jeStueck(stueck, false))
-                        return;
-                }
-                break;
-            }
-            nachCr = true;
-            pos = ende + 1;
-            angefangen = false;
-            if (!jeStueck(stueck, true))
-                return;
-        }
-    }
-    if (angefangen)
-        jeStueck(TextSicht(), true);
+    Zeilenteiler teiler(jeStueck);
+    while (std::size_t n = BlockLesen(datei.fd(), puffer.data(), puffer.size(), host))
+        if (!teiler.Block(std::string_view(puffer.data(), n)))
+            return;
+    teiler.Ende();
 }
 
 void PosixDateisystem::Schreiben(const Text& pfad, const Text& inhalt, bool anhaengen) {

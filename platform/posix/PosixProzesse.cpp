@@ -1,6 +1,7 @@
 #include "platform/posix/PosixProzesse.h"
 
 #include "platform/Laufzeitfehler.h"
+#include "platform/posix/PosixSperren.h"
 
 #include <cerrno>
 #include <chrono>
@@ -117,7 +118,10 @@ enum class Startart {
 };
 
 // Nur async-signal-sichere Aufrufe zwischen fork und exec (das Programm kann Threads haben).
-[[noreturn]] void KindAusfuehren(char* const* argv, int rueckmeldung, int ausgabe) {
+[[noreturn]] void KindAusfuehren(char* const* argv, int rueckmeldung, int ausgabe,
+                                 const std::vector<int>& vererben) {
+    for (int fd : vererben)
+        fcntl(fd, F_SETFD, 0);
     sigset_t alle;
     sigemptyset(&alle);
     sigprocmask(SIG_SETMASK, &alle, nullptr);
@@ -141,7 +145,9 @@ enum class Startart {
 
 // Startet argumente (erstes Wort: voller Pfad) und gibt die Prozessnummer zurück. ausgabe >= 0
 // leitet die Standardausgabe dorthin und verwirft die Fehlerausgabe.
-int Starten(const std::vector<std::string>& argumente, Startart art, int ausgabe = -1) {
+// vererben: Dateikennungen, die das Programm offen behält (die Sperren des Laufs).
+int Starten(const std::vector<std::string>& argumente, Startart art, int ausgabe = -1,
+            const std::vector<int>& vererben = {}) {
     std::vector<char*> argv;
     for (const auto& a : argumente)
         argv.push_back(const_cast<char*>(a.c_str()));
@@ -177,7 +183,7 @@ int Starten(const std::vector<std::string>& argumente, Startart art, int ausgabe
                 dup2(nichts, STDERR_FILENO);
             }
         }
-        KindAusfuehren(argv.data(), leitung[1], ausgabe);
+        KindAusfuehren(argv.data(), leitung[1], ausgabe, vererben);
     }
     close(leitung[1]);
 
@@ -339,6 +345,8 @@ int PosixProzesse::StapelStarten(const Text& stapeldatei, Fensterstil stil) {
         datei.find('/', verzeichnis.size() + 1) == std::string::npos)
         datei.erase(0, verzeichnis.size() + 1);
     std::vector<std::string> argumente = {interpreter, "/c", datei};
+    if (elternwache_)
+        argumente.insert(argumente.begin() + 1, {"--elternwache", std::to_string(getpid())});
     if (stil != Fensterstil::MinimiertOhneFokus && AnzeigeVorhanden()) {
         std::string einstellung = Umgebungswert("KESTRAV_TERMINAL");
         std::vector<std::string> vorspann = TerminalVorspann(einstellung);
@@ -352,7 +360,7 @@ int PosixProzesse::StapelStarten(const Text& stapeldatei, Fensterstil stil) {
             argumente.insert(argumente.begin(), vorspann.begin(), vorspann.end());
         }
     }
-    int pid = Starten(argumente, Startart::Kind);
+    int pid = Starten(argumente, Startart::Kind, -1, VererbbareSperren());
     exitcodes_.erase(pid); // eine wiederverwendete Prozessnummer
     return pid;
 }
@@ -430,6 +438,19 @@ void PosixProzesse::WarteAufEndeInSchritten(int taskId, int maxMs) {
             return;
         std::this_thread::sleep_for(std::min<Uhr::duration>(schritt, ende - jetzt));
     }
+}
+
+void PosixProzesse::StapelBeenden(int taskId, int fristMs) {
+    if (taskId <= 0 || Einsammeln(taskId))
+        return;
+    // Der Stapel ist Sitzungs- und Gruppenführer (setsid beim Start): die Gruppe trifft auch den
+    // Rechenkern und dessen Kinder.
+    kill(-taskId, SIGTERM);
+    WarteAufEnde(taskId, fristMs);
+    kill(-taskId, SIGKILL);
+    int status = 0;
+    if (waitpid(taskId, &status, 0) == taskId)
+        exitcodes_[taskId] = ExitcodeAus(status);
 }
 
 Text PosixProzesse::ZugeordnetesProgramm(const Text& datei) {

@@ -26,6 +26,11 @@ public:
     Text ZugeordnetesProgramm(const Text& datei) override;
     void TexteditorOeffnen(const Text& datei) override;
 
+    // Ein Stapel, den kestrav-stapel startet, endet mit ihm: kestrav-cmd bekommt "--elternwache".
+    void ElternwacheSetzen(bool an) { elternwache_ = an; }
+    // Beendet die Prozessgruppe des Stapels (SIGTERM, nach fristMs SIGKILL) und sammelt ihn ein.
+    void StapelBeenden(int taskId, int fristMs);
+
     // Ersatz, wenn der Kern kein pidfd kennt: kurze Schlafschritte bis maxMs oder zum Ende.
     void WarteAufEndeInSchritten(int taskId, int maxMs);
 
@@ -40,6 +45,7 @@ private:
 
     Laufwerke laufwerke_;
     std::map<int, int> exitcodes_; // eingesammelte Kinder
+    bool elternwache_ = false;
 };
 
 // Vorspann für das sichtbare Fenster aus KESTRAV_TERMINAL ("" = xterm).

@@ -1,7 +1,7 @@
 #include "platform/win32/Win32Systeminfo.h"
 
 #include "platform/Laufzeitfehler.h"
-#include "shell/Systembeschreibung.h"
+#include "platform/win32/Breit.h"
 
 #include <cstring>
 #include <cwchar>
@@ -9,11 +9,6 @@
 #include <windows.h>
 
 namespace {
-
-Text AusBreit(const wchar_t* text, std::size_t laenge) {
-    static_assert(sizeof(wchar_t) == sizeof(char16_t));
-    return Text(reinterpret_cast<const char16_t*>(text), laenge);
-}
 
 Text AusAnsi(const char* text, std::size_t laenge) {
     if (laenge == 0)
@@ -95,7 +90,7 @@ Versionsdaten VersionsdatenAbfragen() {
 } // namespace
 
 Text Win32Systeminfo::Beschreibung() {
-    return Systembeschreibung(VersionsdatenAbfragen());
+    return beschreiben_(VersionsdatenAbfragen());
 }
 
 Text Win32Systeminfo::Programmpfad() {

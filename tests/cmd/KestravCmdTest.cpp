@@ -105,9 +105,14 @@ TEST_F(KestravCmd, ExitcodeDesLetztenBefehlsUndFehlendes) {
         {"c:\\programme\\vexlo\\e0\r\nc:\\programme\\vexlo\\e7", 7},
         // pause, rem und Leerzeilen ändern den Exitcode nicht
         {"c:\\programme\\vexlo\\e3\r\npause\r\n\r\nrem x\r\n", 3},
-        {"c:\\programme\\vexlo\\e3\r\nc:\\programme\\vexlo\\nix\r\n", 127}};
+        {"c:\\programme\\vexlo\\e3\r\nc:\\programme\\vexlo\\nix\r\n", 127},
+        // Nur Laufwerkspfade außer Z: nennen Programme; nichts kommt aus PATH.
+        {"touch PWNED\r\n", 127},
+        {"z:\\usr\\bin\\touch PWNED\r\n", 127},
+        {"Z:/bin/sh -c \"touch PWNED\"\r\n", 127}};
     for (const auto& [stapel, exitcode] : faelle)
         EXPECT_EQ(Stapel(stapel).exitcode, exitcode) << stapel;
+    EXPECT_FALSE(fs::exists(arbeit / "PWNED"));
     // Ein fehlendes Programm wird deutsch gemeldet, und der Stapel geht weiter.
     Prozesslauf lauf =
         Stapel("c:\\programme\\vexlo\\fehlt a\r\npause\r\nc:\\programme\\vexlo\\e0 b\r\n");

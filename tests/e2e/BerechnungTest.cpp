@@ -94,6 +94,14 @@ TEST_F(Laufumgebung, AufraeumenVorJedemLaufUndKeineDoppeltenSchalter) {
               QelZeile("qel2", "np012830.23o") + BoZeile("bo2", "virt283.23o", "np012830.23o"));
     EXPECT_EQ(starts[1].jobdatei, starts[0].jobdatei);
     EXPECT_EQ(starts[1].sammeldatei, starts[0].sammeldatei);
+    // Alles Aufgeräumte liegt im Papierkorb, mit Herkunft und Zeit; Gleichnamige werden gezählt.
+    EXPECT_EQ(BytesLesen(t.korb / "files" / "a.koord"), "weg\r\n");
+    EXPECT_EQ(BytesLesen(t.korb / "files" / "_ergebnis_283.2.mini").rfind("RovN", 0), 0u);
+    EXPECT_EQ(BytesLesen(t.korb / "info" / "VIRT283.23O.trashinfo")
+                  .rfind("[Trash Info]\r\nPath=" + std::filesystem::canonical(t.arbeit).string() +
+                             "/VIRT283.23O\r\nDeletionDate=20",
+                         0),
+              0u);
 }
 
 // Eine Ausgabedatei, die sich nicht schreiben lässt (hier ein gleichnamiger Ordner): die

@@ -6,6 +6,7 @@
 
 #include "hilfen/Kindprozess.h"
 #include "platform/posix/PosixProzesse.h"
+#include "run/Vorbereitung.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -100,7 +101,8 @@ protected:
     TestUmgebung t;
     PosixProzesse prozesse{t.laufwerke};
     Schleife schleife;
-    Umgebung umgebung{*t.datei, prozesse, schleife, t.dialoge, t.programmdienst, t.system};
+    Umgebung umgebung{*t.datei,         prozesse, schleife,      t.dialoge,
+                      t.programmdienst, t.system, *t.papierkorb, *t.sperren};
     Basisformular form{umgebung};
     fs::path protokoll = t.temp / "aufrufe.txt";
 };
@@ -160,10 +162,17 @@ TEST_F(EchteProzesse, AbbruchLaesstDieEngineWeiterlaufen) {
     EXPECT_FALSE(fs::exists(t.arbeit / "Kestrav.bat"));
     EXPECT_EQ(t.dialoge.protokoll.back().meldung.text, AbbruchMeldung.text);
     EXPECT_EQ(form.EndeFrame.Caption(), u"Ende");
+    // Der Stapel hält die Sperre weiter: ein zweiter Lauf wird abgewiesen, bis er endet.
+    CommandBerechnen_Click(form);
+    EXPECT_EQ(t.dialoge.protokoll.back().meldung.text, LaufsperreText);
+    EXPECT_FALSE(fs::exists(t.arbeit / "Kestrav.bat"));
+    for (int i = 0; i < 100 && !t.sperren->Nehmen(u"c:\\daten\\tag1"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     for (int i = 0; i < 100 && !fs::exists(t.arbeit / "_ergebnis_np012830_list.txt"); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(BytesLesen(protokoll), Aufrufe("np012830.23o"));
     EXPECT_FALSE(fs::exists(t.arbeit / "_ergebnis_np022830_list.txt"));
+    EXPECT_NE(t.sperren->Nehmen(u"c:\\daten\\tag1"), nullptr);
 }
 
 // Die Zuordnung liest jeden Kopf bis zur OBSERVER-Zeile. Eine dünn besetzte Datei ist eine

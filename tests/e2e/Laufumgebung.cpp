@@ -32,7 +32,9 @@ Testlauf::Testlauf(const Huelle& huelle)
                                                       t.schleife,
                                                       t.dialoge,
                                                       t.programmdienst,
-                                                      t.system},
+                                                      t.system,
+                                                      *t.papierkorb,
+                                                      *t.sperren},
       form(umgebung) {
     Laufbereit(t, form);
     form.Referenzpunkte.Hinzufuegen(u"aaaa2830.23o");
@@ -51,8 +53,10 @@ Testlauf::Testlauf(const Huelle& huelle)
 
 std::vector<std::string> Testlauf::Verzeichnis() const {
     std::vector<std::string> namen;
+    // Versteckte Dateien wie die Sperrdatei des Laufs sieht auch die Logik nicht.
     for (const auto& eintrag : fs::directory_iterator(t.arbeit))
-        namen.push_back(eintrag.path().filename().string());
+        if (eintrag.path().filename().string()[0] != '.')
+            namen.push_back(eintrag.path().filename().string());
     std::sort(namen.begin(), namen.end());
     return namen;
 }

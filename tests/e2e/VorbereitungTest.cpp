@@ -1,5 +1,6 @@
 // Die Fragen vor dem Lauf: jedes "Nein" und die nicht unterstützte Version lassen das Fenster frei
 // und das Arbeitsverzeichnis unberührt.
+#include "run/Vorbereitung.h"
 #include "Laufumgebung.h"
 
 namespace {
@@ -11,6 +12,8 @@ struct AblehnungFall {
     const char16_t* version;
     std::vector<Antwort> antworten;
     std::vector<Meldung> meldungen;
+    bool gesperrt = false;                        // ein anderer Lauf hält das Verzeichnis
+    std::vector<const char16_t*> unmoeglich = {}; // nicht in den Papierkorb
 };
 
 Meldung VersionMeldung(const Text& version) {
@@ -36,6 +39,9 @@ TEST_P(AblehnungTest, FensterFreiUndNichtsGeloescht) {
     } else if (fall.antex == std::string("programm")) {
         BytesSchreiben(t.programm / "antex.atx", AntexBeispiel());
     }
+    const auto sperre =
+        fall.gesperrt ? t.sperren->Nehmen(t.datei->AktuellesVerzeichnis()) : nullptr;
+    t.papierkorb->unmoeglich.assign(fall.unmoeglich.begin(), fall.unmoeglich.end());
     const auto vorher = Verzeichnis();
     t.dialoge.antworten.assign(fall.antworten.begin(), fall.antworten.end());
 
@@ -54,6 +60,11 @@ TEST_P(AblehnungTest, FensterFreiUndNichtsGeloescht) {
 
 const Antwort J = Antwort::Ja, N = Antwort::Nein;
 const Meldung U = UeberschreibenFrage, K = OhneKorrekturFrage, A = OhneAntexdatenFrage;
+const Meldung Gesperrt{Text(LaufsperreText), u"Kestrav", Knoepfe::OK, Symbol::Ausrufezeichen, 1};
+const Meldung Endgueltig{
+    u"Diese Dateien können nicht in den Papierkorb verschoben werden:\n"
+    u"_ergebnis_283.mini\nvirt283.23o\n\nSollen sie endgültig gelöscht werden?",
+    u"Kestrav", Knoepfe::JaNein, Symbol::Frage, 2};
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, AblehnungTest,
@@ -63,7 +74,18 @@ INSTANTIATE_TEST_SUITE_P(
                       AblehnungFall{"NeinOhneAntexdaten", 1, "", u"2", {J, N}, {U, A}},
                       // Abgelehnt, bevor die mitgelieferte ANTEX-Datei kopiert würde.
                       AblehnungFall{
-                          "Version15", 1, "programm", u"1.5", {J}, {U, VersionMeldung(u"1.5")}}),
+                          "Version15", 1, "programm", u"1.5", {J}, {U, VersionMeldung(u"1.5")}},
+                      // Noch vor der ersten Frage; die Sperre hält ein anderer Lauf.
+                      AblehnungFall{"VerzeichnisGesperrt", 1, "arbeit", u"2", {}, {Gesperrt}, true},
+                      // Was nicht in den Papierkorb kann, bleibt nach "Nein" wie alles andere.
+                      AblehnungFall{"NeinZumEndgueltigenLoeschen",
+                                    2,
+                                    "",
+                                    u"2",
+                                    {J, N},
+                                    {U, Endgueltig},
+                                    false,
+                                    {u"_ergebnis_283.mini", u"virt283.23o"}}),
     Fallname);
 
 TEST_F(Laufumgebung, JaOhneKorrekturEntferntNurDieAntennenschalter) {

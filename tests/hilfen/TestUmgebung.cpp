@@ -13,9 +13,12 @@ TestUmgebung::TestUmgebung() {
     laufwerke.Setzen(u'c', laufwerkC.string());
     laufwerke.Setzen(u'z', "/");
     datei = std::make_unique<PosixDateisystem>(laufwerke);
+    korb = temp.Pfad() / "xdg" / "Trash";
+    papierkorb = std::make_unique<TestPapierkorb>(laufwerke, korb.string());
+    sperren = std::make_unique<PosixSperren>(laufwerke);
     system.programmpfad = AusUtf8(programm.string());
-    umgebung = std::make_unique<Umgebung>(
-        Umgebung{*datei, prozesse, schleife, dialoge, programmdienst, system});
+    umgebung = std::make_unique<Umgebung>(Umgebung{*datei, prozesse, schleife, dialoge,
+                                                   programmdienst, system, *papierkorb, *sperren});
 }
 
 TestUmgebung::~TestUmgebung() {

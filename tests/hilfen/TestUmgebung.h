@@ -6,10 +6,24 @@
 #include "TempVerzeichnis.h"
 #include "platform/posix/Laufwerke.h"
 #include "platform/posix/PosixDateisystem.h"
+#include "platform/posix/PosixPapierkorb.h"
+#include "platform/posix/PosixSperren.h"
 #include "shell/Basisformular.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
+
+// Der echte Papierkorb; die Namen in "unmoeglich" lassen sich nicht hineinlegen.
+class TestPapierkorb : public PosixPapierkorb {
+public:
+    using PosixPapierkorb::PosixPapierkorb;
+    std::vector<Text> unmoeglich;
+    bool Moeglich(const Text& pfad) override {
+        return std::find(unmoeglich.begin(), unmoeglich.end(), pfad) == unmoeglich.end() &&
+               PosixPapierkorb::Moeglich(pfad);
+    }
+};
 
 class TestUmgebung {
 public:
@@ -29,6 +43,10 @@ public:
     AttrappeDialoge dialoge;
     AttrappeProgramm programmdienst;
     AttrappeSysteminfo system;
+    // Der Papierkorb liegt im Temp-Ordner, auf demselben Datenträger wie das Arbeitsverzeichnis.
+    std::filesystem::path korb;
+    std::unique_ptr<TestPapierkorb> papierkorb;
+    std::unique_ptr<PosixSperren> sperren;
     std::unique_ptr<Umgebung> umgebung;
 
     // Legt das Hauptfenster an (ohne Start). Start() ruft zusätzlich FormularLaden.

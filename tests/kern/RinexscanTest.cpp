@@ -51,6 +51,26 @@ TEST(Rinexscan, ZweiterTagStelltDenZeitgeber) {
     }
 }
 
+// Ein Zeilenumbruch im Namen würde in der Stapeldatei ein eigener Befehl: die Datei fehlt in der
+// Liste. Namen, die der Rechenkern nicht lesen kann, bleiben; ein Hinweis nennt beide Arten.
+TEST(Rinexscan, UnsichereNamenFehlenUnlesbareWerdenGenannt) {
+    TestUmgebung u;
+    Basisformular& form =
+        Einlesen(u, {"np012830.23o", "x\ntouch PWNED\n2830.23o", "a\rb\1772830.23o", "-rf2830.23o",
+                     "n p2830.23o", "q\"2830.23o", "\316\251ab2830.23o"});
+    EXPECT_EQ(form.Neupunkte.Eintraege(),
+              (std::vector<Text>{u"-rf2830.23o", u"n p2830.23o", u"np012830.23o", u"q\"2830.23o",
+                                 u"\u03A9ab2830.23o"}));
+    ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
+    const Meldung& m = u.dialoge.protokoll[0].meldung;
+    EXPECT_EQ(m.text, Text(AusgelassenKopf) +
+                          u"\na<CR>b<DEL>2830.23o\nx<LF>touch PWNED<LF>2830.23o" + u"\n\n" +
+                          Text(UnlesbarKopf) + u"\n-rf2830.23o\nn p2830.23o\nq\"2830.23o" +
+                          u"\n\u03A9ab2830.23o");
+    EXPECT_EQ(m.symbol, Symbol::Ausrufezeichen);
+    EXPECT_EQ(NamenshinweisText({}, {}), u"");
+}
+
 TEST(Rinexscan, VerzeichnisKurzform) {
     EXPECT_EQ(VerzeichnisKurzform(u"c:\\"), u"c:\\...");
     // 35 Zeichen bleiben ganz, darüber zählen die letzten 32.

@@ -150,7 +150,8 @@ TEST(Start, EinScheiternderSchrittHaeltDieFolgendenNichtAuf) {
     VerweigerndesDateisystem datei;
     VerweigerndesProgramm programm;
     t.system.befehlszeile = u"\"d:\\daten\\tag1\\mess1.24o\"";
-    Umgebung umgebung{datei, t.prozesse, t.schleife, t.dialoge, programm, t.system};
+    Umgebung umgebung{datei,    t.prozesse, t.schleife,    t.dialoge,
+                      programm, t.system,   *t.papierkorb, *t.sperren};
     Basisformular form(umgebung);
     form.zustand.Versionskennung = u"2";
     form.zustand.Höhensystem = u"1";

@@ -182,8 +182,9 @@ public:
 TEST(Zuordnungskosten, NurBisZurObserverZeileGelesen) {
     TestUmgebung u;
     ZaehlendesDateisystem zaehler(*u.datei);
-    u.umgebung = std::make_unique<Umgebung>(
-        Umgebung{zaehler, u.prozesse, u.schleife, u.dialoge, u.programmdienst, u.system});
+    u.umgebung =
+        std::make_unique<Umgebung>(Umgebung{zaehler, u.prozesse, u.schleife, u.dialoge,
+                                            u.programmdienst, u.system, *u.papierkorb, *u.sperren});
     Einlesen(u, {Sapos});
     u.Formular().AutoZuordnungReferenz.Klicken();
     EXPECT_EQ(u.Formular().Referenzpunkte.Anzahl(), 1);

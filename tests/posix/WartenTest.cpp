@@ -3,6 +3,8 @@
 #include "Prozesstestbasis.h"
 #include "hilfen/Attrappen.h"
 #include "platform/posix/PosixDateisystem.h"
+#include "platform/posix/PosixPapierkorb.h"
+#include "platform/posix/PosixSperren.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,7 +28,9 @@ protected:
     AttrappeDialoge dialoge;
     AttrappeProgramm programm;
     AttrappeSysteminfo system;
-    ::Umgebung umgebung{datei, *prozesse, schleife, dialoge, programm, system};
+    PosixPapierkorb papierkorb{laufwerke, ""};
+    PosixSperren sperren{laufwerke};
+    ::Umgebung umgebung{datei, *prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
 };
 
 // Wie schnell das Warten nach dem Stapel endet, misst bench_warten; hier zählt, dass es den ganzen

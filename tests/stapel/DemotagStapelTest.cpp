@@ -75,6 +75,7 @@ protected:
               (gOrt->Pfad() / "kestrav.ini").string(), (Tag() / "np012830.23o").string()},
              gOrt->Pfad(),
              {{"KESTRAV_LAUFWERK_C", (gOrt->Pfad() / "c").string()},
+              {"XDG_DATA_HOME", (gOrt->Pfad() / "xdg").string()},
               {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
               {"KESTRAV_ANZEIGE", "/bin/true"},
               {"DISPLAY", ""},

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
+#include <map>
 #include <sstream>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -25,8 +29,8 @@ void Skript(const fs::path& datei, const std::string& rumpf) {
 }
 
 // Ein Aufruf: Argumente durch Leerzeichen getrennt (TAG steht für das Tagesverzeichnis, NP für
-// den Neupunkt darin), ob die ANTEX-Datei fehlt, Exitcode, erwarteter Teil der Ausgaben und ob
-// gerechnet wurde.
+// den Neupunkt darin), ob die ANTEX-Datei fehlt, Exitcode, erwarteter Teil der Ausgaben, ob
+// gerechnet wurde und was am Tag anders ist ("ohneRechenkern", "ohneListe", "feindlich").
 struct Aufruf {
     const char* name;
     const char* argumente;
@@ -34,54 +38,82 @@ struct Aufruf {
     int exitcode;
     const char* erwartet;
     bool gerechnet;
+    std::string umbau = "";
 };
 
 void PrintTo(const Aufruf& a, std::ostream* os) {
     *os << a.name;
 }
 
-class Stapel : public ::testing::TestWithParam<Aufruf> {
-protected:
-    void SetUp() override {
-        fs::path vexlo = temp / "c" / "programme" / "vexlo";
-        BytesSchreiben(vexlo / "bo2.exe", "");
+// Ein Tag mit drei Referenzen und einem Neupunkt; Qel hinterlässt sein Log, Bo Ergebnisliste und
+// Lösung. Eine Datei, die der Benutzer behält, trifft ein Aufräummuster.
+class Tagesordner {
+public:
+    void Anlegen(const std::string& umbau, bool ohneAntex) {
+        if (umbau != "ohneRechenkern")
+            BytesSchreiben(vexlo / "bo2.exe", "");
         BytesSchreiben(vexlo / "geoid.bog", "");
-        // Qel hinterlässt sein Log, Bo Ergebnisliste und Lösung.
         Skript(vexlo / "qel2", "printf 'Qel ok\\r\\n' > qellog.txt\n");
         Skript(vexlo / "bo2",
-               "printf '  Punkt RovN Y X h Q T Amb Zeit Sat PDOP\\r\\n%s 32500000.1 5600000.2 "
-               "101.5 high 1 95 12 7.5 1.8\\r\\n' \"${2%%.*}\" > \"${3#+FE}\"\n"
-               "printf 'NHN-H\\366he [m]: 55.125\\r\\n' > \"${4#+FS}\"\n");
+               umbau == "ohneListe"
+                   ? "exit 0\n"
+                   : "printf '  Punkt RovN Y X h Q T Amb Zeit Sat PDOP\\r\\n%s 32500000.1 "
+                     "5600000.2 101.5 high 1 95 12 7.5 1.8\\r\\n' \"${2%%.*}\" > \"${3#+FE}\"\n"
+                     "printf 'NHN-H\\366he [m]: 55.125\\r\\n' > \"${4#+FS}\"\n");
         for (const char* ref : {"aaaa2830.23o", "bbbb2830.23o", "cccc2830.23o"})
             BytesSchreiben(tag / ref, Rinex("SAPOS"));
         BytesSchreiben(tag / "np012830.23o", Rinex("Messtrupp"));
-        if (!GetParam().ohneAntex)
+        BytesSchreiben(tag / "Festpunkte.koord", "bleibt\r\n");
+        if (umbau == "feindlich")
+            BytesSchreiben(tag / "x\ntouch PWNED\n2830.23o", Rinex("Messtrupp"));
+        if (!ohneAntex)
             BytesSchreiben(tag / "igs.atx", std::string(60, ' ') + "END OF HEADER\r\nANT\r\n");
+        // Ein Betrachter, der sich nicht starten lässt: ausführbar, aber kein Programm.
+        BytesSchreiben(temp / "kaputt", "kein Programm\n");
+        chmod((temp / "kaputt").c_str(), 0755);
+    }
+
+    // Programm, Argumente (TAG, NP wie oben), Umgebung mit C: und Papierkorb im Temp-Ordner.
+    Prozessaufruf Aufrufdaten(const std::string& argumente) const {
+        std::vector<std::string> liste{KESTRAV_BIN_DIR "/kestrav-stapel"};
+        std::istringstream woerter(argumente);
+        for (std::string arg; woerter >> arg;)
+            liste.push_back(arg == "TAG"  ? tag.string()
+                            : arg == "NP" ? (tag / "np012830.23o").string()
+                                          : arg);
+        return {liste,
+                temp.Pfad(),
+                {{"KESTRAV_LAUFWERK_C", (temp / "c").string()},
+                 {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
+                 {"KESTRAV_ANZEIGE", (temp / "kaputt").string()},
+                 {"XDG_DATA_HOME", (temp / "xdg").string()},
+                 {"DISPLAY", ""},
+                 {"WAYLAND_DISPLAY", ""}}};
     }
 
     TempVerzeichnis temp;
+    fs::path vexlo = temp / "c" / "programme" / "vexlo";
     fs::path tag = temp / "tag1";
+};
+
+class Stapel : public ::testing::TestWithParam<Aufruf>, public Tagesordner {
+protected:
+    void SetUp() override { Anlegen(GetParam().umbau, GetParam().ohneAntex); }
 };
 
 TEST_P(Stapel, ExitcodeUndMeldungen) {
     const Aufruf& a = GetParam();
-    std::vector<std::string> argumente{KESTRAV_BIN_DIR "/kestrav-stapel"};
-    std::istringstream woerter(a.argumente);
-    for (std::string arg; woerter >> arg;)
-        argumente.push_back(arg == "TAG"  ? tag.string()
-                            : arg == "NP" ? (tag / "np012830.23o").string()
-                                          : arg);
-    const Prozesslauf lauf = ProzessAusfuehren({argumente,
-                                                temp.Pfad(),
-                                                {{"KESTRAV_LAUFWERK_C", (temp / "c").string()},
-                                                 {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
-                                                 {"DISPLAY", ""},
-                                                 {"WAYLAND_DISPLAY", ""}}});
+    const Prozesslauf lauf = ProzessAusfuehren(Aufrufdaten(a.argumente));
     EXPECT_EQ(lauf.exitcode, a.exitcode) << lauf.ausgabe << lauf.fehler;
     EXPECT_NE((lauf.ausgabe + lauf.fehler).find(a.erwartet), std::string::npos)
         << lauf.ausgabe << lauf.fehler;
     EXPECT_EQ(fs::exists(tag / "_ergebnis_283.PYXZ"), a.gerechnet);
-    EXPECT_FALSE(fs::exists(tag / "Kestrav.bat"));
+    // Nur der Fehlerweg lässt die Jobdatei liegen.
+    EXPECT_EQ(fs::exists(tag / "Kestrav.bat"), a.name == std::string("BetrachterScheitert"));
+    EXPECT_FALSE(fs::exists(tag / "PWNED"));
+    // Nur ein Lauf, der aufgeräumt hat, legt die Datei des Benutzers in den Papierkorb.
+    EXPECT_EQ(fs::exists(tag / "Festpunkte.koord"), !a.gerechnet);
+    EXPECT_EQ(fs::exists(temp / "xdg" / "Trash" / "files" / "Festpunkte.koord"), a.gerechnet);
 }
 
 const char* const OhneWarnungen =
@@ -104,7 +136,82 @@ INSTANTIATE_TEST_SUITE_P(
         Aufruf{"UnbekannteOption", "--unbekannt TAG", false, 3, "", false},
         Aufruf{"OhneArgumente", "", false, 3, "", false},
         Aufruf{"ReferenzFehlt", "--referenz zzzz2830.23o TAG", false, 3, "", false},
-        Aufruf{"Hilfe", "--help", false, 0, "Aufruf: kestrav-stapel", false}),
+        Aufruf{"Hilfe", "--help", false, 0, "Aufruf: kestrav-stapel", false},
+        Aufruf{"OhneRechenkern", "--ja TAG", false, 3, "Ohne Rechenkern wird nicht", false,
+               "ohneRechenkern"},
+        Aufruf{"KeineKoordinaten", "TAG", false, 4, "Neupunktkoordinaten", true, "ohneListe"},
+        Aufruf{"BetrachterScheitert", "--anzeigen TAG", false, 2, "Achtung Fehler!", true},
+        Aufruf{"FeindlicherName", "TAG", false, 0, "x<LF>touch PWNED<LF>2830.23o", true,
+               "feindlich"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Alle Dateien eines Ordners mit Inhalt, auch die versteckten.
+std::map<std::string, std::string> Inhalte(const fs::path& ordner) {
+    std::map<std::string, std::string> inhalte;
+    for (const auto& eintrag : fs::directory_iterator(ordner))
+        inhalte[eintrag.path().filename().string()] = BytesLesen(eintrag.path());
+    return inhalte;
+}
+
+// Beendet oder ein Zombie, den nur noch niemand eingesammelt hat.
+bool Verschwunden(const std::string& pid) {
+    for (int i = 0; i < 100; ++i, std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
+        const std::string stat = BytesLesen("/proc/" + pid + "/stat");
+        if (stat.empty() || stat.find(") Z ") != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+// Wie kestrav-stapel endet (Signal oder Zeitlimit) und ob es noch selbst seinen Exitcode meldet.
+struct Ende {
+    const char* name;
+    int signal;
+    const char* argumente;
+    const char* grund;
+};
+
+class HaengenderRechenkern : public ::testing::TestWithParam<Ende>, public Tagesordner {};
+
+// Qel hängt mit einem Kind. Ein zweiter Lauf im Verzeichnis wird abgewiesen und ändert kein Byte;
+// wie auch immer der erste endet, Rechenkern und Kind enden mit.
+TEST_P(HaengenderRechenkern, EndetMitDemStapel) {
+    const Ende& e = GetParam();
+    Anlegen("", false);
+    Skript(vexlo / "qel2", "sleep 60 & echo $! > kind.pid\necho $$ > engine.pid\nwait\n");
+    const int pid = ProzessStarten(Aufrufdaten(e.argumente), temp / "aus", temp / "err");
+    for (int i = 0; i < 200 && BytesLesen(tag / "kind.pid").empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const auto vorher = Inhalte(tag);
+    const Prozesslauf zweiter = ProzessAusfuehren(Aufrufdaten("TAG"));
+    EXPECT_EQ(zweiter.exitcode, 2);
+    EXPECT_NE(zweiter.ausgabe.find("In diesem Arbeitsverzeichnis rechnet bereits ein anderer "
+                                   "Kestrav-Lauf."),
+              std::string::npos)
+        << zweiter.ausgabe;
+    EXPECT_EQ(Inhalte(tag), vorher);
+
+    if (e.signal)
+        kill(pid, e.signal);
+    EXPECT_EQ(AufEndeWarten(pid), e.signal == SIGKILL ? -1 : 2);
+    EXPECT_NE(BytesLesen(temp / "err").find(e.grund), std::string::npos)
+        << BytesLesen(temp / "err");
+    for (const char* datei : {"engine.pid", "kind.pid"}) {
+        std::string nummer = BytesLesen(tag / datei);
+        nummer.erase(nummer.find_last_not_of("\n") + 1);
+        EXPECT_TRUE(Verschwunden(nummer)) << datei << " " << nummer;
+    }
+    if (e.signal != SIGKILL) {
+        EXPECT_FALSE(fs::exists(tag / "Kestrav.bat"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, HaengenderRechenkern,
+    ::testing::Values(Ende{"SIGTERM", SIGTERM, "TAG", "durch das Signal SIGTERM abgebrochen"},
+                      Ende{"SIGINT", SIGINT, "TAG", "durch das Signal SIGINT abgebrochen"},
+                      Ende{"SIGKILL", SIGKILL, "TAG", ""},
+                      Ende{"Zeitlimit", 0, "--zeitlimit 4 TAG", "np012830.23o rechnet länger"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

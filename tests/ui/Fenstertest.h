@@ -48,8 +48,9 @@ protected:
     QAction* Aktion(const char* name) { return Widget<QAction>(name); }
 
     Basisformular& MitZaehler() {
-        env.umgebung = std::make_unique<Umgebung>(Umgebung{
-            zaehler, env.prozesse, env.schleife, env.dialoge, env.programmdienst, env.system});
+        env.umgebung = std::make_unique<Umgebung>(
+            Umgebung{zaehler, env.prozesse, env.schleife, env.dialoge, env.programmdienst,
+                     env.system, *env.papierkorb, *env.sperren});
         return env.Formular();
     }
 

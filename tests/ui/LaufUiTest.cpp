@@ -111,7 +111,8 @@ protected:
 private:
     Basisformular& MitEchtenProzessen() {
         env.umgebung = std::make_unique<Umgebung>(
-            Umgebung{*env.datei, prozesse, schleife, env.dialoge, env.programmdienst, env.system});
+            Umgebung{*env.datei, prozesse, schleife, env.dialoge, env.programmdienst, env.system,
+                     *env.papierkorb, *env.sperren});
         return env.Formular();
     }
 };

@@ -3,7 +3,9 @@
 #include "platform/Umgebung.h"
 #include "platform/posix/Laufwerke.h"
 #include "platform/posix/PosixDateisystem.h"
+#include "platform/posix/PosixPapierkorb.h"
 #include "platform/posix/PosixProzesse.h"
+#include "platform/posix/PosixSperren.h"
 #include "platform/posix/PosixSysteminfo.h"
 #include "shell/Basisformular.h"
 #include "shell/Start.h"
@@ -35,7 +37,9 @@ int main(int argc, char** argv) {
     QtDialoge dialoge;
     QtProgramm programm;
     PosixSysteminfo system(argumente);
-    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
+    PosixPapierkorb papierkorb(laufwerke);
+    PosixSperren sperren(laufwerke);
+    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
 
     Basisformular form(umgebung);
     Hauptfenster fenster(form);
