@@ -2,6 +2,9 @@
 // Modell und lösen die Regel genau einmal aus; Änderungen des Modells erscheinen im Steuerelement,
 // ohne zurückzuwirken.
 #include "hilfen/Attrappen.h"
+#include "platform/win32/Win32Dateisystem.h"
+#include "platform/win32/Win32Papierkorb.h"
+#include "platform/win32/Win32Sperren.h"
 #include "shell/Basisformular.h"
 #include "ui/Twips.h"
 #include "ui/win32/Win32Ereignisschleife.h"
@@ -17,33 +20,17 @@
 
 namespace {
 
-// Der Binder liest und schreibt keine Dateien; was die Regeln des Formulars dabei versuchen, geht
-// ins Leere.
-struct LeeresDateisystem : Dateisystem {
-    bool Existiert(const Text&) override { return false; }
-    Text Lesen(const Text&) override { return {}; }
-    void ZeilenLesen(const Text&, const std::function<bool(const Text&)>&) override {}
-    void Schreiben(const Text&, const Text&, bool) override {}
-    void SicherErsetzen(const Text&, const Text&) override {}
-    void Loeschen(const Text&) override {}
-    void Umbenennen(const Text&, const Text&) override {}
-    std::vector<Text> Auflisten(const Text&) override { return {}; }
-    Text AktuellesVerzeichnis() override { return u"c:\\"; }
-    void LaufwerkWechseln(const Text&) override {}
-    void VerzeichnisWechseln(const Text&) override {}
-    void AlleSchliessen() override {}
-    Text AusHostpfad(const Text& pfad) override { return pfad; }
-    Text NachHostpfad(const Text& pfad) override { return pfad; }
-};
-
+// Die echten Dienste des Systems, nur Meldungen, Schleife, Prozesse und Programm sind Attrappen.
 struct Dienste {
-    LeeresDateisystem datei;
+    Win32Dateisystem datei;
     AttrappeSchleife schleife;
     AttrappeProzesse prozesse{schleife};
     AttrappeDialoge dialoge;
     AttrappeProgramm programm;
     AttrappeSysteminfo system;
-    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
+    Win32Papierkorb papierkorb;
+    Win32Sperren sperren;
+    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
 };
 
 class Win32Fenster : public ::testing::Test {

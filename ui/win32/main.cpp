@@ -2,11 +2,14 @@
 // das Hauptfenster, wie das Programm unter Linux.
 #include "platform/Umgebung.h"
 #include "platform/win32/Win32Dateisystem.h"
+#include "platform/win32/Win32Papierkorb.h"
 #include "platform/win32/Win32Programm.h"
 #include "platform/win32/Win32Prozesse.h"
+#include "platform/win32/Win32Sperren.h"
 #include "platform/win32/Win32Systeminfo.h"
 #include "shell/Basisformular.h"
 #include "shell/Start.h"
+#include "shell/Systembeschreibung.h"
 #include "ui/win32/Win32Dialoge.h"
 #include "ui/win32/Win32Ereignisschleife.h"
 #include "ui/win32/Win32Hauptfenster.h"
@@ -28,8 +31,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Win32Ereignisschleife schleife;
     Win32Dialoge dialoge;
     Win32Programm programm;
-    Win32Systeminfo system;
-    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system};
+    Win32Systeminfo system(Systembeschreibung);
+    Win32Papierkorb papierkorb;
+    Win32Sperren sperren;
+    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
 
     Basisformular form(umgebung);
     Win32Hauptfenster fenster(form);
