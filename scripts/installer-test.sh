@@ -2,9 +2,11 @@
 # Installiert kestrav-setup.exe still in einen frischen Wine-Präfix, startet das installierte
 # kestrav.exe bis zum gezeichneten Fenster und deinstalliert wieder: Programme, Startmenü und
 # Zuordnungen verschwinden, die kestrav.ini des Benutzers bleibt.
-# Aufruf: installer-test.sh SETUP.EXE   (braucht DISPLAY, etwa unter xvfb-run)
+# Aufruf: installer-test.sh SETUP.EXE PROGRAMM...   (braucht DISPLAY, etwa unter xvfb-wine.sh)
 set -euo pipefail
 setup=$(realpath "$1")
+shift
+programme=("${@/%/.exe}")
 praefix=$(mktemp -d "${TMPDIR:-/tmp}/kestrav-installer.XXXXXX")
 export WINEPREFIX=$praefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=${KESTRAV_WINE:-/usr/lib/wine/wine64}
@@ -27,7 +29,7 @@ schluessel() { "$wine" reg query "$1" /ve 2>/dev/null | tr -d '\r' | grep -c "$2
 
 "$wine" "$setup" /S
 "$wineserver" -w
-for datei in kestrav.exe kestrav-stapel.exe kestrav.ini Deinstallieren.exe; do
+for datei in "${programme[@]}" kestrav.ini Deinstallieren.exe; do
     [[ -f $unix_ziel/$datei ]] || fehler "$datei fehlt in $unix_ziel"
 done
 ls "$praefix"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Kestrav.lnk \
@@ -37,13 +39,18 @@ for endung in 00o 23o 99o; do
         fehler ".$endung ist nicht Kestrav zugeordnet"
 done
 
-# Das installierte Programm startet und zeichnet sein Fenster.
+# Das installierte Programm startet und zeichnet sein Fenster; mit dem Rechenkern an seinem Platz
+# meldet der Start nichts, was auf eine Antwort wartete.
+vexlo=$praefix/drive_c/programme/vexlo
+mkdir -p "$vexlo"
+touch "$vexlo/bo1.exe" "$vexlo/bo2.exe" "$vexlo/geoid.bog"
 printf 'vom Benutzer\r\n' >>"$unix_ziel/kestrav.ini"
 KESTRAV_STARTMESSUNG=1 timeout 60 "$wine" "$unix_ziel/kestrav.exe" || fehler "kestrav.exe startet nicht"
 
-"$wine" "$unix_ziel/Deinstallieren.exe" /S _?="$ziel"
+# Die Deinstallation läuft als Kopie im Temp-Ordner weiter; wineserver -w wartet auf sie.
+"$wine" "$unix_ziel/Deinstallieren.exe" /S
 "$wineserver" -w
-for datei in kestrav.exe kestrav-stapel.exe Deinstallieren.exe; do
+for datei in "${programme[@]}" Deinstallieren.exe; do
     [[ ! -e $unix_ziel/$datei ]] || fehler "$datei ist nach der Deinstallation noch da"
 done
 grep -q 'vom Benutzer' "$unix_ziel/kestrav.ini" || fehler "kestrav.ini des Benutzers ist fort"

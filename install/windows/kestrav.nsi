@@ -1,7 +1,7 @@
 ; Installation für den angemeldeten Benutzer, ohne Administratorrechte: kestrav.ini liegt neben dem
 ; Programm und wird beim Beenden geschrieben, was unter "Program Files" nur ein Administrator darf.
-; Aufruf: makensis -DQUELLE=<bin-Verzeichnis> -DINI=<kestrav.ini> -DAUSGABE=<setup.exe>
-;         [-DHILFE=<KestravHilfe.htm>] kestrav.nsi
+; Aufruf: makensis -DQUELLE=<Verzeichnis der Programme> -DINI=<kestrav.ini> -DAUSGABE=<setup.exe>
+;         -DKESTRAV [-DKESTRAV_STAPEL] [-DHILFE=<KestravHilfe.htm>] kestrav.nsi
 Unicode true
 ; 64 Bit wie die Programme; ein 32-Bit-Installer bräuchte auch Wine für 32 Bit in den Tests.
 Target amd64-unicode
@@ -47,7 +47,9 @@ FunctionEnd
 Section "Kestrav"
     SetOutPath "$INSTDIR"
     File "${QUELLE}\kestrav.exe"
-    File "${QUELLE}\kestrav-stapel.exe"
+    !ifdef KESTRAV_STAPEL
+        File "${QUELLE}\kestrav-stapel.exe"
+    !endif
     !ifdef HILFE
         File "${HILFE}"
     !endif
