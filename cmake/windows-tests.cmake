@@ -29,8 +29,8 @@ set_tests_properties(windows_praefix_entfernen PROPERTIES FIXTURES_CLEANUP wine 
 set(KESTRAV_LINUX_BIN ${CMAKE_SOURCE_DIR}/build/bin CACHE PATH "Programme des Linux-Baus")
 
 file(GLOB HILFEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/hilfen/*.cpp)
-# Kindprozesse der Linux-Tests laufen über fork/exec.
-list(FILTER HILFEN_SOURCES EXCLUDE REGEX "/(Kindprozess|Prozesslauf)\\.cpp$")
+# Kindprozesse der Linux-Tests laufen über fork/exec, TestUmgebung über die Laufwerkszuordnung.
+list(FILTER HILFEN_SOURCES EXCLUDE REGEX "/(Kindprozess|Prozesslauf|TestUmgebung)\\.cpp$")
 add_library(kestrav_testhilfen STATIC ${HILFEN_SOURCES})
 target_include_directories(kestrav_testhilfen PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(kestrav_testhilfen PUBLIC kestrav_kern kestrav_os GTest::gtest)
@@ -63,6 +63,20 @@ function(kestrav_windows_test name)
     set_tests_properties(windows_${name} PROPERTIES RESOURCE_LOCK laufwerk_c)
   endif()
 endfunction()
+
+# Nur für Tests: startet unter Wine das Linux-Programm gleichen Namens und wartet auf sein Ende.
+add_executable(vexlo-testanlasser ${CMAKE_CURRENT_SOURCE_DIR}/windows-anlasser/Testanlasser.cpp)
+target_link_libraries(vexlo-testanlasser PRIVATE kestrav_text)
+target_link_options(vexlo-testanlasser PRIVATE -municode)
+
+# Der Demotag unter Wine gegen denselben Tag unter Linux, byte-genau; dazu die Reihenfolge der
+# Stapelzeilen.
+add_test(NAME windows_demotag
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/demotag.sh ${KESTRAV_WINE_TEST}
+                 ${KESTRAV_WINE_PRAEFIX} ${CMAKE_BINARY_DIR}/bin ${KESTRAV_LINUX_BIN}
+                 ${CMAKE_SOURCE_DIR})
+set_tests_properties(windows_demotag PROPERTIES LABELS windows FIXTURES_REQUIRED wine
+                     RESOURCE_LOCK laufwerk_c)
 
 kestrav_windows_test(text)
 kestrav_windows_test(windows)

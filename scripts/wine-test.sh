@@ -6,6 +6,8 @@ set -euo pipefail
 praefix=$1
 shift
 export WINEPREFIX=$praefix WINEDEBUG=-all
+# Wines Papierkorb ist der freedesktop.org-Papierkorb des Benutzers: im Test der des Präfixes.
+export XDG_DATA_HOME=$praefix/xdg
 # Ohne Mono und Gecko: sonst fragt wineboot nach einem Download.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 wine=${KESTRAV_WINE:-/usr/lib/wine/wine64}
@@ -15,6 +17,7 @@ anlegen)
     "$wineserver" -k 2>/dev/null || true
     rm -rf "$praefix"
     "$wine" wineboot --init >/dev/null 2>&1
+    mkdir -p "$XDG_DATA_HOME/Trash/files" "$XDG_DATA_HOME/Trash/info"
     "$wineserver" -w
     # Der Server bleibt bis zum Entfernen: sonst startet jeder Test ihn und die Dienste neu.
     "$wineserver" -p </dev/null >/dev/null 2>&1

@@ -17,13 +17,19 @@ constexpr int FRIST_MS = 2000;
 
 } // namespace
 
-Abbruchwache::Abbruchwache(Basisformular& form, StapelProzesse& stapel, PosixProzesse& plattform,
-                           long zeitlimit, std::ostream& fehler)
+Abbruchwache::Abbruchwache(Basisformular& form, StapelProzesse& stapel,
+                           Plattformprozesse& plattform, long zeitlimit, std::ostream& fehler)
     : form_(form), stapel_(stapel), plattform_(plattform), zeitlimit_(zeitlimit), fehler_(fehler) {
+#ifdef _WIN32
+    // Strg+C und Strg+Untbr der Konsole; SIGTERM kennt Windows nur dem Namen nach.
+    for (int signal : {SIGINT, SIGBREAK, SIGTERM})
+        std::signal(signal, SignalMerken);
+#else
     struct sigaction aktion {};
     aktion.sa_handler = SignalMerken;
     for (int signal : {SIGINT, SIGTERM})
         sigaction(signal, &aktion, nullptr);
+#endif
 }
 
 void Abbruchwache::Pruefen() {

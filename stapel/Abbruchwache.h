@@ -1,8 +1,8 @@
 #pragma once
 // Ein Lauf ohne Fenster hat niemanden, der "Abbruch" drückt: SIGINT, SIGTERM und das Zeitlimit
 // eines Punktes nehmen denselben Weg und beenden dazu den Rechenkern samt seiner Kinder.
+#include "Plattform.h"
 #include "StapelProzesse.h"
-#include "platform/posix/PosixProzesse.h"
 
 #include <ostream>
 
@@ -11,7 +11,7 @@ class Basisformular;
 class Abbruchwache {
 public:
     // zeitlimit: Sekunden je Punkt, 0 = keins. Fängt SIGINT und SIGTERM ab.
-    Abbruchwache(Basisformular& form, StapelProzesse& stapel, PosixProzesse& plattform,
+    Abbruchwache(Basisformular& form, StapelProzesse& stapel, Plattformprozesse& plattform,
                  long zeitlimit, std::ostream& fehler);
 
     // Bei jedem Nachgeben und zwischen den Schritten des Stapelbetriebs.
@@ -23,7 +23,7 @@ private:
 
     Basisformular& form_;
     StapelProzesse& stapel_;
-    PosixProzesse& plattform_;
+    Plattformprozesse& plattform_;
     long zeitlimit_;
     std::ostream& fehler_;
     bool abgebrochen_ = false;

@@ -2,16 +2,12 @@
 // Regeln wie kestrav.
 #include "Abbruchwache.h"
 #include "Argumente.h"
+#include "Plattform.h"
 #include "StapelDialoge.h"
 #include "StapelProzesse.h"
 #include "StapelSchleife.h"
 #include "evaluation/Auswertung.h"
 #include "platform/Laufzeitfehler.h"
-#include "platform/posix/PosixDateisystem.h"
-#include "platform/posix/PosixPapierkorb.h"
-#include "platform/posix/PosixProzesse.h"
-#include "platform/posix/PosixSperren.h"
-#include "platform/posix/PosixSysteminfo.h"
 #include "shell/Basisformular.h"
 #include "shell/Start.h"
 #include "station/modKestrav.h"
@@ -44,19 +40,15 @@ public:
 std::optional<Text> GewaehlterPfad(const std::string& angabe, std::string& fehler) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    fs::path pfad = fs::absolute(angabe, ec);
+    fs::path pfad = fs::absolute(HostPfad(angabe), ec);
     if (ec || !fs::exists(pfad, ec)) {
         fehler = "Pfad nicht gefunden: " + angabe;
         return std::nullopt;
     }
-    std::string host = pfad.lexically_normal().string();
     // Ein Verzeichnis wird gewählt wie eine Datei darin: nur ihr Verzeichnisteil zählt.
-    if (fs::is_directory(pfad, ec)) {
-        if (!host.empty() && host.back() == '/')
-            host.pop_back();
-        host += "/*.??o";
-    }
-    return AusUtf8(host);
+    if (fs::is_directory(pfad, ec))
+        pfad /= "*.??o";
+    return PfadAlsText(pfad.lexically_normal());
 }
 
 // Eine Zeile "Name Y X Höhe" mit Zahlen für Y und X; ein gescheiterter Punkt hat "* * *".
@@ -107,7 +99,7 @@ bool ReferenzVerschieben(Basisformular& form, const std::string& name) {
 
 int main(int argc, char** argv) {
     std::string fehler;
-    auto args = ArgumenteLesen(std::vector<std::string>(argv + 1, argv + argc), fehler);
+    auto args = ArgumenteLesen(Programmargumente(argc, argv), fehler);
     if (!args)
         return NichtGestartet(fehler + "\n'kestrav-stapel --help' zeigt den Aufruf.");
     if (args->hilfe) {
@@ -117,28 +109,27 @@ int main(int argc, char** argv) {
     auto pfad = GewaehlterPfad(args->pfad, fehler);
     if (!pfad)
         return NichtGestartet(fehler);
-    if (!args->einstellungen.empty() && !std::filesystem::is_regular_file(args->einstellungen))
+    if (!args->einstellungen.empty() &&
+        !std::filesystem::is_regular_file(HostPfad(args->einstellungen)))
         return NichtGestartet("Einstellungsdatei nicht gefunden: " + args->einstellungen);
 
-    Laufwerke laufwerke = Laufwerke::AusUmgebung();
-    PosixDateisystem datei(laufwerke);
-    PosixProzesse plattform(laufwerke);
+    Plattformdienste dienste;
+    Dateisystem& datei = dienste.datei;
+    Plattformprozesse& plattform = dienste.prozesse;
     plattform.ElternwacheSetzen(true);
     StapelProzesse prozesse(plattform, args->anzeigen);
     StapelSchleife schleife;
     StapelDialoge dialoge(std::cout, std::cerr, args->ja, *pfad);
     StapelProgramm programm;
-    PosixSysteminfo system;
-    PosixPapierkorb papierkorb(laufwerke);
-    PosixSperren sperren(laufwerke);
-    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
+    Umgebung umgebung{datei,    prozesse,       schleife,           dialoge,
+                      programm, dienste.system, dienste.papierkorb, dienste.sperren};
 
     Basisformular form(umgebung);
     Abbruchwache wache(form, prozesse, plattform, args->zeitlimit, std::cerr);
     schleife.beiEreignissen = [&wache] { wache.Pruefen(); };
     if (!args->einstellungen.empty())
-        form.zustand.Einstellungsdatei = datei.AusHostpfad(
-            AusUtf8(std::filesystem::absolute(args->einstellungen).lexically_normal().string()));
+        form.zustand.Einstellungsdatei = datei.AusHostpfad(PfadAlsText(
+            std::filesystem::absolute(HostPfad(args->einstellungen)).lexically_normal()));
     FormularLaden(form);
     // Niemand kann entscheiden, ob ohne Rechenkern gerechnet werden soll: das Aufräumen löschte
     // sonst die letzten guten Ergebnisse.

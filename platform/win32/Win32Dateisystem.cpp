@@ -95,8 +95,12 @@ void AllesSchreiben(HANDLE h, std::string_view bytes, TextSicht pfad) {
 // Schreiben ohne CREATE_ALWAYS: das scheitert an einer versteckten Datei, geleert wird von Hand.
 HANDLE ZumSchreibenOeffnen(TextSicht pfad, bool anhaengen) {
     NamePruefen(pfad, false);
-    if (IstVerzeichnis(Attribute(pfad)))
+    DWORD attribute = Attribute(pfad);
+    if (IstVerzeichnis(attribute))
         Werfen(75, pfad, "keine gewöhnliche Datei");
+    // Selbst prüfen: unter Wine als root öffnete CreateFileW auch eine schreibgeschützte Datei.
+    if (attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_READONLY))
+        Werfen(70, pfad, "schreibgeschützt");
     HANDLE h = CreateFileW(Breit(pfad).c_str(), anhaengen ? FILE_APPEND_DATA : GENERIC_WRITE,
                            FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
@@ -329,8 +333,9 @@ void Win32Dateisystem::VerzeichnisWechseln(const Text& pfad) {
     if (attribute == INVALID_FILE_ATTRIBUTES || !(attribute & FILE_ATTRIBUTE_DIRECTORY))
         Werfen(76, pfad, "kein Verzeichnis");
     Text aktuell = AktuellesVerzeichnis();
-    bool aktuellesLaufwerk = voll.size() >= 2 && voll[1] == L':' && !aktuell.empty() &&
-                             KleinZeichen(static_cast<char16_t>(voll[0])) == KleinZeichen(aktuell[0]);
+    bool aktuellesLaufwerk =
+        voll.size() >= 2 && voll[1] == L':' && !aktuell.empty() &&
+        KleinZeichen(static_cast<char16_t>(voll[0])) == KleinZeichen(aktuell[0]);
     if (aktuellesLaufwerk) {
         if (!SetCurrentDirectoryW(voll.c_str()))
             Win32FehlerWerfen(pfad);

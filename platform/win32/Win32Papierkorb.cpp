@@ -4,8 +4,8 @@
 #include "platform/win32/Breit.h"
 #include "platform/win32/Win32Fehlernummern.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "platform/win32/Breit.h"
 #include "platform/win32/Win32Fehlernummern.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 namespace {
 
@@ -95,7 +95,8 @@ int Win32Prozesse::Exitcode(int taskId) {
     auto it = prozesse_.find(taskId);
     if (it != prozesse_.end())
         return GetExitCodeProcess(it->second, &code) ? static_cast<int>(code) : -1;
-    HANDLE fremd = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(taskId));
+    HANDLE fremd =
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(taskId));
     if (!fremd)
         return -1;
     BOOL ok = GetExitCodeProcess(fremd, &code);
@@ -118,8 +119,8 @@ void Win32Prozesse::WarteAufEnde(int taskId, int maxMs) {
 
 Text Win32Prozesse::ZugeordnetesProgramm(const Text& datei) {
     wchar_t puffer[MAX_PATH] = {};
-    auto ergebnis = reinterpret_cast<INT_PTR>(
-        FindExecutableW(Breit(datei).c_str(), nullptr, puffer));
+    auto ergebnis =
+        reinterpret_cast<INT_PTR>(FindExecutableW(Breit(datei).c_str(), nullptr, puffer));
     if (ergebnis <= 32)
         return Text();
     return AusBreit(puffer, wcslen(puffer));
