@@ -79,8 +79,7 @@ std::vector<Platz> Lageplan(Basisformular& f) {
     FormBitteWarten& w = f.bitteWarten;
     constexpr DWORD Mitte = SS_CENTER;
     constexpr DWORD Gruppenanfang = WS_GROUP;
-    constexpr DWORD Mehrzeilig =
-        ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL;
+    constexpr DWORD Mehrzeilig = ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
     return {
         // Reiter "Referenzpunkte".
         {&f.FrameBenutzereinstellungen, Ort::Seite1, 4, 4, 345, 262},
@@ -252,8 +251,8 @@ Win32Hauptfenster::~Win32Hauptfenster() {
     SetWindowLongPtrW(bitteWarten_, GWLP_USERDATA, 0);
     DestroyWindow(bitteWarten_);
     DestroyWindow(fenster_);
-    if (schrift_)
-        DeleteObject(schrift_);
+    DeleteObject(schrift_);
+    DeleteObject(hinweisschrift_);
 }
 
 HWND Win32Hauptfenster::Flaeche(HWND eltern, DWORD stil) {
@@ -304,7 +303,50 @@ void Win32Hauptfenster::Anordnen() {
                      anzeige.bottom - anzeige.top, SWP_NOZORDER | SWP_NOACTIVATE);
     for (const Angelegt& a : angelegt_)
         setzen(a.fenster, a.twips);
+    HinweiseEinpassen();
     SetWindowPos(reiter_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// Die Hinweisliste soll ohne Umbruch und ohne Rollen in das feste Fenster passen; bei breiten
+// Systemschriften wird ihre Schrift dafür verkleinert, bis zu einer noch lesbaren Größe.
+void Win32Hauptfenster::HinweiseEinpassen() {
+    HWND feld = binder_.Finde(form_.bitteWarten.Text1.Name());
+    RECT platz;
+    SendMessageW(feld, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&platz));
+    std::vector<std::wstring> zeilen{L""};
+    for (char16_t z : form_.bitteWarten.Text1.Wert()) {
+        if (z == u'\n')
+            zeilen.emplace_back();
+        else if (z != u'\r')
+            zeilen.back() += static_cast<wchar_t>(z);
+    }
+    LOGFONTW art;
+    GetObjectW(schrift_, sizeof art, &art);
+    HDC dc = GetDC(feld);
+    const int dpi = static_cast<int>(DpiVon(fenster_));
+    HFONT passend = nullptr;
+    for (int viertelpunkte = SchriftgroessePunkte * 4; viertelpunkte >= 6 * 4; --viertelpunkte) {
+        DeleteObject(passend);
+        art.lfHeight = -MulDiv(viertelpunkte, dpi, 72 * 4);
+        passend = CreateFontIndirectW(&art);
+        const HGDIOBJ vorher = SelectObject(dc, passend);
+        TEXTMETRICW masse;
+        GetTextMetricsW(dc, &masse);
+        LONG breite = 0;
+        for (const auto& zeile : zeilen) {
+            SIZE groesse{};
+            GetTextExtentPoint32W(dc, zeile.c_str(), static_cast<int>(zeile.size()), &groesse);
+            breite = std::max(breite, groesse.cx);
+        }
+        SelectObject(dc, vorher);
+        if (breite <= platz.right - platz.left &&
+            static_cast<LONG>(zeilen.size()) * masse.tmHeight <= platz.bottom - platz.top)
+            break;
+    }
+    ReleaseDC(feld, dc);
+    SendMessageW(feld, WM_SETFONT, reinterpret_cast<WPARAM>(passend), TRUE);
+    DeleteObject(hinweisschrift_);
+    hinweisschrift_ = passend;
 }
 
 void Win32Hauptfenster::SchriftSetzen() {

@@ -31,6 +31,7 @@ private:
     HWND Anlegen(HWND eltern, const Platz& platz);
     void Anordnen();
     void SchriftSetzen();
+    void HinweiseEinpassen();
 
     Basisformular& form_;
     Win32Binder binder_;
@@ -45,5 +46,6 @@ private:
     };
     std::vector<Angelegt> angelegt_;
     HFONT schrift_ = nullptr;
+    HFONT hinweisschrift_ = nullptr;
     bool passtAn_ = false;
 };
