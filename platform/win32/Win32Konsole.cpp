@@ -4,9 +4,10 @@
 #include "platform/win32/Breit.h"
 
 #include <iostream>
-#include <shellapi.h>
 #include <streambuf>
 #include <windows.h>
+
+#include <shellapi.h> // braucht windows.h davor
 
 namespace {
 

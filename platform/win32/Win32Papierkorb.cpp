@@ -4,8 +4,9 @@
 #include "platform/win32/Breit.h"
 #include "platform/win32/Win32Fehlernummern.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h> // braucht windows.h davor
 
 namespace {
 

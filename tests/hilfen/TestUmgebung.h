@@ -1,27 +1,43 @@
 #pragma once
 // Ein Hauptfenster über echten temporären Verzeichnissen: Laufwerk C: liegt in einem frischen
 // Temp-Ordner (mit c:\programme\vexlo\ und dem Programmverzeichnis c:\programme\kestrav\),
-// Z: ist "/". Die Dienste sind die Attrappen, das Dateisystem ist das echte POSIX-Dateisystem.
+// Z: ist "/". Die Dienste sind die Attrappen, das Dateisystem ist das echte des Systems. Unter
+// Windows ist C: das echte Laufwerk des Test-Präfixes; was ein Test dort anlegt, verschwindet mit
+// der Umgebung.
 #include "Attrappen.h"
 #include "TempVerzeichnis.h"
+#include "shell/Basisformular.h"
+
+#ifdef _WIN32
+#include "platform/win32/Win32Dateisystem.h"
+#include "platform/win32/Win32Papierkorb.h"
+#include "platform/win32/Win32Sperren.h"
+using SystemDateisystem = Win32Dateisystem;
+using SystemPapierkorb = Win32Papierkorb;
+using SystemSperren = Win32Sperren;
+#else
 #include "platform/posix/Laufwerke.h"
 #include "platform/posix/PosixDateisystem.h"
 #include "platform/posix/PosixPapierkorb.h"
 #include "platform/posix/PosixSperren.h"
-#include "shell/Basisformular.h"
+using SystemDateisystem = PosixDateisystem;
+using SystemPapierkorb = PosixPapierkorb;
+using SystemSperren = PosixSperren;
+#endif
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <set>
 
 // Der echte Papierkorb; die Namen in "unmoeglich" lassen sich nicht hineinlegen.
-class TestPapierkorb : public PosixPapierkorb {
+class TestPapierkorb : public SystemPapierkorb {
 public:
-    using PosixPapierkorb::PosixPapierkorb;
+    using SystemPapierkorb::SystemPapierkorb;
     std::vector<Text> unmoeglich;
     bool Moeglich(const Text& pfad) override {
         return std::find(unmoeglich.begin(), unmoeglich.end(), pfad) == unmoeglich.end() &&
-               PosixPapierkorb::Moeglich(pfad);
+               SystemPapierkorb::Moeglich(pfad);
     }
 };
 
@@ -36,8 +52,10 @@ public:
     std::filesystem::path programm;  // c:\programme\kestrav\ auf dem Host
     std::filesystem::path arbeit;    // ein Arbeitsverzeichnis unter C: (c:\daten\tag1\)
 
+#ifndef _WIN32
     Laufwerke laufwerke;
-    std::unique_ptr<PosixDateisystem> datei;
+#endif
+    std::unique_ptr<SystemDateisystem> datei;
     AttrappeSchleife schleife;
     AttrappeProzesse prozesse{schleife};
     AttrappeDialoge dialoge;
@@ -46,7 +64,7 @@ public:
     // Der Papierkorb liegt im Temp-Ordner, auf demselben Datenträger wie das Arbeitsverzeichnis.
     std::filesystem::path korb;
     std::unique_ptr<TestPapierkorb> papierkorb;
-    std::unique_ptr<PosixSperren> sperren;
+    std::unique_ptr<SystemSperren> sperren;
     std::unique_ptr<Umgebung> umgebung;
 
     // Legt das Hauptfenster an (ohne Start). Start() ruft zusätzlich FormularLaden.
@@ -63,4 +81,5 @@ public:
 private:
     std::unique_ptr<Basisformular> form_;
     std::filesystem::path vorherigesVerzeichnis_;
+    std::set<std::filesystem::path> vorhandenInC_; // Windows: was vor dem Test in C:\ lag
 };
