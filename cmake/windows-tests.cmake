@@ -93,3 +93,14 @@ kestrav_windows_test(text)
 kestrav_windows_test(kern exklusiv)
 kestrav_windows_test(windows)
 kestrav_windows_test(win32ui fenster)
+
+# Der Demotag durch das Win32-Fenster, byte-gleich zu Linux.
+if(TARGET test_win32ui)
+  add_test(NAME windows_demotag_fenster
+           COMMAND ${CMAKE_SOURCE_DIR}/scripts/xvfb-wine.sh
+                   ${CMAKE_CURRENT_SOURCE_DIR}/win32ui/demotag.sh ${KESTRAV_WINE_TEST}
+                   ${KESTRAV_WINE_PRAEFIX} ${CMAKE_BINARY_DIR}/bin ${KESTRAV_LINUX_BIN}
+                   ${CMAKE_SOURCE_DIR})
+  set_tests_properties(windows_demotag_fenster PROPERTIES LABELS windows FIXTURES_REQUIRED wine
+                       RESOURCE_LOCK laufwerk_c)
+endif()

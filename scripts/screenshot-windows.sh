@@ -31,7 +31,11 @@ export DISPLAY=:$(cat "$nummer")
 "$wineserver" -w
 c=$praefix/drive_c
 "$linuxbin/vexlo-sim" --installieren "$c/programme/vexlo" >/dev/null
-for exe in "$c"/programme/vexlo/*.exe; do cp "$winbin/vexlo-testanlasser.exe" "$exe"; done
+# Die .exe verweisen auf das Linux-Programm; erst entfernen, sonst überschriebe cp dieses.
+for exe in "$c"/programme/vexlo/*.exe; do
+    rm -f "$exe"
+    cp "$winbin/vexlo-testanlasser.exe" "$exe"
+done
 "$linuxbin/vexlo-sim" --demo "$c/demotag" >/dev/null
 cp "$winbin/kestrav.exe" data/kestrav.ini "$c/"
 
