@@ -64,10 +64,6 @@ sleep 3
 klick 100 292
 klick 57 390
 xdotool key Return
-# Das Hinweisfenster steht nur während des Laufs; ein kurzer Lauf kann ihm zuvorkommen.
-hinweis=$(warte_auf '^Kestrav-Hinweis$')
-sleep 0.3
-import -window "$hinweis" "$ziel/windows-bitte-warten.png" || true
 meldung=$(warte_auf '^Achtung Warnungen!$')
 # Die Meldung unter das Fenster, beide auf hellem Grund zusammengesetzt wie unter Linux.
 xdotool windowmove "$meldung" 10 430
