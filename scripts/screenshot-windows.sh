@@ -30,12 +30,7 @@ export DISPLAY=:$(cat "$nummer")
 "$wine" wineboot --init >/dev/null 2>&1
 "$wineserver" -w
 c=$praefix/drive_c
-"$linuxbin/vexlo-sim" --installieren "$c/programme/vexlo" >/dev/null
-# Die .exe verweisen auf das Linux-Programm; erst entfernen, sonst überschriebe cp dieses.
-for exe in "$c"/programme/vexlo/*.exe; do
-    rm -f "$exe"
-    cp "$winbin/vexlo-testanlasser.exe" "$exe"
-done
+scripts/wine-rechenkern.sh "$c" "$winbin" "$linuxbin"
 "$linuxbin/vexlo-sim" --demo "$c/demotag" >/dev/null
 cp "$winbin/kestrav.exe" data/kestrav.ini "$c/"
 

@@ -3,16 +3,9 @@
 // Ausgabedateien mit Linux macht tests/win32ui/demotag.sh.
 #include "hilfen/Attrappen.h"
 #include "platform/win32/Breit.h"
-#include "platform/win32/Win32Dateisystem.h"
-#include "platform/win32/Win32Papierkorb.h"
-#include "platform/win32/Win32Programm.h"
-#include "platform/win32/Win32Prozesse.h"
-#include "platform/win32/Win32Sperren.h"
-#include "platform/win32/Win32Systeminfo.h"
 #include "shell/Basisformular.h"
 #include "shell/Start.h"
-#include "shell/Systembeschreibung.h"
-#include "ui/win32/Win32Ereignisschleife.h"
+#include "ui/win32/Win32Dienste.h"
 #include "ui/win32/Win32Hauptfenster.h"
 
 #include <gtest/gtest.h>
@@ -23,15 +16,9 @@ TEST(Demotag, DurchDasFenster) {
     const wchar_t* erste = _wgetenv(L"KESTRAV_DEMOTAG"); // die erste Demodatei, Windows-Pfad
     if (!erste)
         GTEST_SKIP() << "nur über tests/win32ui/demotag.sh";
-    Win32Dateisystem datei;
-    Win32Prozesse prozesse;
-    Win32Ereignisschleife schleife;
+    Win32Dienste dienste;
     AttrappeDialoge dialoge;
-    Win32Programm programm;
-    Win32Systeminfo system(Systembeschreibung);
-    Win32Papierkorb papierkorb;
-    Win32Sperren sperren;
-    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
+    Umgebung umgebung = dienste.MitDialogen(dialoge);
     Basisformular form(umgebung);
     Win32Hauptfenster fenster(form);
     FormularLaden(form);

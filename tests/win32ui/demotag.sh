@@ -17,12 +17,7 @@ KESTRAV_LAUFWERK_C=$ref/c XDG_DATA_HOME=$ref/xdg KESTRAV_CMD=$linuxbin/kestrav-c
     "$linuxbin/kestrav-stapel" --ja --einstellungen "$ref/kestrav.ini" "$ref/tag/np012830.23o" \
     >/dev/null || true
 
-"$linuxbin/vexlo-sim" --installieren "$c/programme/vexlo" >/dev/null
-# Die .exe verweisen auf das Linux-Programm; erst entfernen, sonst überschriebe cp dieses.
-for exe in "$c"/programme/vexlo/*.exe; do
-    rm -f "$exe"
-    cp "$winbin/vexlo-testanlasser.exe" "$exe"
-done
+"$quellen/scripts/wine-rechenkern.sh" "$c" "$winbin" "$linuxbin"
 "$linuxbin/vexlo-sim" --demo "$c/fenstertag" >/dev/null
 KESTRAV_DEMOTAG='c:\fenstertag\np012830.23o' "$wine_test" "$praefix" \
     "$winbin/test_win32ui.exe" --gtest_filter=Demotag.*

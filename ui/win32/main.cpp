@@ -1,17 +1,9 @@
 // kestrav.exe: baut die Dienste, das Basisformular und seine Fenster, führt den Start aus und zeigt
 // das Hauptfenster, wie das Programm unter Linux.
-#include "platform/Umgebung.h"
-#include "platform/win32/Win32Dateisystem.h"
-#include "platform/win32/Win32Papierkorb.h"
-#include "platform/win32/Win32Programm.h"
-#include "platform/win32/Win32Prozesse.h"
-#include "platform/win32/Win32Sperren.h"
-#include "platform/win32/Win32Systeminfo.h"
 #include "shell/Basisformular.h"
 #include "shell/Start.h"
-#include "shell/Systembeschreibung.h"
 #include "ui/win32/Win32Dialoge.h"
-#include "ui/win32/Win32Ereignisschleife.h"
+#include "ui/win32/Win32Dienste.h"
 #include "ui/win32/Win32Hauptfenster.h"
 
 #include <cstdlib>
@@ -26,15 +18,9 @@ bool NurStartmessung() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    Win32Dateisystem datei;
-    Win32Prozesse prozesse;
-    Win32Ereignisschleife schleife;
+    Win32Dienste dienste;
     Win32Dialoge dialoge;
-    Win32Programm programm;
-    Win32Systeminfo system(Systembeschreibung);
-    Win32Papierkorb papierkorb;
-    Win32Sperren sperren;
-    Umgebung umgebung{datei, prozesse, schleife, dialoge, programm, system, papierkorb, sperren};
+    Umgebung umgebung = dienste.MitDialogen(dialoge);
 
     Basisformular form(umgebung);
     Win32Hauptfenster fenster(form);
@@ -43,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     form.fenster.Zeigen();
     if (NurStartmessung()) {
         UpdateWindow(fenster.Handle());
-        schleife.Ereignisse();
+        dienste.schleife.Ereignisse();
         return IsWindowVisible(fenster.Handle()) ? 0 : 1;
     }
     MSG nachricht;
