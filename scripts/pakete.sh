@@ -29,4 +29,5 @@ KESTRAV_BAUPAKETE=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
                    qt6-base-dev libgl-dev libproj-dev proj-data proj-bin)
 
 # Was der Windows-Bau und seine Tests unter Wine brauchen.
-KESTRAV_WINDOWSPAKETE=(g++-mingw-w64-x86-64-posix googletest wine64)
+# Fenster- und Installertests: Xvfb und NSIS.
+KESTRAV_WINDOWSPAKETE=(g++-mingw-w64-x86-64-posix googletest wine64 xvfb nsis)
