@@ -91,7 +91,7 @@ set(KESTRAV_NUR_POSIX_FAELLE Start.BefehlszeileWirdStartargumentUndVerzeichnis
                              Rinexscan.UnsichereNamenFehlenUnlesbareWerdenGenannt)
 kestrav_windows_test(text)
 kestrav_windows_test(kern exklusiv)
-kestrav_windows_test(windows)
+kestrav_windows_test(windows exklusiv)
 kestrav_windows_test(win32ui fenster)
 
 # Der Demotag durch das Win32-Fenster, byte-gleich zu Linux.

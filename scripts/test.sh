@@ -13,14 +13,15 @@ cmake --preset "$preset"
 cmake --build --preset "$preset" -j2
 # Die UI-Tests laufen ohne Bildschirm.
 export QT_QPA_PLATFORM=offscreen
+bau="$PWD/build$( [ "$preset" = default ] || echo "-$preset")"
 (
-    cd "build$( [ "$preset" = default ] || echo "-$preset")"
+    cd "$bau"
     ctest --output-on-failure -j2 --timeout 300 -LE 'fuzz|lang|windows' "$@"
 )
 
 [ "$windows" = 0 ] && exit 0
 # Der ganze Tag unter Wine ruft den Simulator des Linux-Baus.
-cmake --preset windows -DKESTRAV_LINUX_BIN="$PWD/build/bin"
+cmake --preset windows -DKESTRAV_LINUX_BIN="$bau/bin"
 cmake --build --preset windows -j2
 cd build-windows
 ctest --output-on-failure -j2 --timeout 300 -L windows

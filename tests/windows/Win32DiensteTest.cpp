@@ -1,6 +1,7 @@
 // Die Win32-Dienste gegen echte Dateien in einem Temp-Ordner: Fehlernummern, Reihenfolge der
 // Auflistung, Bytes, Sperre, Papierkorb und Prozesse.
 #include "hilfen/TempVerzeichnis.h"
+#include "hilfen/TestUmgebung.h"
 #include "platform/Laufzeitfehler.h"
 #include "platform/win32/Win32Dateisystem.h"
 #include "platform/win32/Win32Papierkorb.h"
@@ -141,6 +142,22 @@ TEST(Win32Stapelzeile, BefehlszeichenVonCmdSindUnsicher) {
         EXPECT_FALSE(prozesse.InStapelzeileSicher(name)) << NachUtf8(name);
     for (TextSicht name : {u"np012830.23o", u"Höhe 1;$x.23o", u"a'b,c=d.23o"})
         EXPECT_TRUE(prozesse.InStapelzeileSicher(name)) << NachUtf8(name);
+}
+
+// Mit den Prozessen von Windows kommen solche Namen nie in die Neupunktliste, also nie in eine
+// Stapeldatei.
+TEST(Win32Stapelzeile, BefehlszeichenImNamenErreichenDieListeNicht) {
+    TestUmgebung u;
+    Win32Prozesse prozesse;
+    Umgebung umgebung{*u.datei,         prozesse, u.schleife,    u.dialoge,
+                      u.programmdienst, u.system, *u.papierkorb, *u.sperren};
+    for (const char* name :
+         {"np012830.23o", "x&echo PWNED2830.23o", "%PATH%2830.23o", "(a)!2830.23o"})
+        u.Arbeitsdatei(name, "");
+    u.InsArbeitsverzeichnis();
+    Basisformular form(umgebung);
+    form.ResetRINEX.Klicken();
+    EXPECT_EQ(form.Neupunkte.Eintraege(), std::vector<Text>{u"np012830.23o"});
 }
 
 } // namespace

@@ -31,10 +31,12 @@ echo "Stapelzeilen der Reihe nach: $folge"
 "$linuxbin/vexlo-sim" --demo "$ref/tag" > /dev/null
 cp "$quellen/data/kestrav.ini" "$ref/kestrav.ini"
 linux_rc=0
+beginn=$(date +%s%N)
 KESTRAV_LAUFWERK_C=$ref/c XDG_DATA_HOME=$ref/xdg KESTRAV_CMD=$linuxbin/kestrav-cmd \
     KESTRAV_ANZEIGE=/bin/true DISPLAY= WAYLAND_DISPLAY= \
     "$linuxbin/kestrav-stapel" --ja --einstellungen "$ref/kestrav.ini" "$ref/tag/np012830.23o" \
     > "$ref/linux.txt" || linux_rc=$?
+linux_dauer=$(( ($(date +%s%N) - beginn) / 1000000 ))
 
 # Unter Wine: die Programme des Rechenkerns sind Windows-Programme (der Testanlasser).
 "$linuxbin/vexlo-sim" --installieren "$c/programme/vexlo" > /dev/null
@@ -57,5 +59,7 @@ for datei in _ergebnis_283.mini _ergebnis_283.PYXZ; do
     cmp "$ref/tag/$datei" "$c/demotag/$datei" || fehler "$datei unterscheidet sich"
 done
 grep -q $'\r\n' "$c/demotag/_ergebnis_283.mini" || fehler "Mini-Protokoll ohne CR LF"
+# Umgeleitet schreibt kestrav-stapel.exe in der Codepage der Konsole (437 und 850: ü ist 0x81).
+grep -q $'\x81berschrieben' "$ref/windows.txt" || fehler "Meldung nicht in der Codepage der Konsole"
 echo "Demotag unter Wine: Exitcode $windows_rc wie unter Linux, Mini-Protokoll und" \
-    "Koordinatendatei byte-gleich, $dauer ms"
+    "Koordinatendatei byte-gleich, $dauer ms (Linux: $linux_dauer ms)"
