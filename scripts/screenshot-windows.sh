@@ -58,6 +58,8 @@ xdotool key --window "$dialog" Return
 sleep 3
 klick 100 292
 klick 57 390
+frage=$(warte_auf '^Vexlo Neuberechnung$')
+bild "$frage" windows-frage.png
 xdotool key Return
 meldung=$(warte_auf '^Achtung Warnungen!$')
 # Die Meldung unter das Fenster, beide auf hellem Grund zusammengesetzt wie unter Linux.
