@@ -35,8 +35,8 @@ add_library(kestrav_testhilfen STATIC ${HILFEN_SOURCES})
 target_include_directories(kestrav_testhilfen PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(kestrav_testhilfen PUBLIC kestrav_kern kestrav_os GTest::gtest)
 
-# kestrav_windows_test(ordner [exklusiv]): exklusiv für Tests, die c:\programme\ des Präfixes
-# benutzen.
+# kestrav_windows_test(ordner [exklusiv] [fenster]): exklusiv für Tests, die c:\programme\ des
+# Präfixes benutzen; fenster für Tests der Win32-Oberfläche, die unter einem eigenen Xvfb laufen.
 function(kestrav_windows_test name)
   file(GLOB src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
   foreach(nur_posix ${KESTRAV_NUR_POSIX})
@@ -55,9 +55,14 @@ function(kestrav_windows_test name)
   if(TARGET kestrav-stapel)
     add_dependencies(test_${name} kestrav-stapel)
   endif()
+  set(vor)
+  if("fenster" IN_LIST ARGN)
+    set(vor ${CMAKE_SOURCE_DIR}/scripts/xvfb-wine.sh)
+    target_link_libraries(test_${name} PRIVATE kestrav_win32ui)
+  endif()
   list(JOIN KESTRAV_NUR_POSIX_FAELLE ":" ausgelassen)
   add_test(NAME windows_${name}
-           COMMAND ${KESTRAV_WINE_TEST} ${KESTRAV_WINE_PRAEFIX} $<TARGET_FILE:test_${name}>
+           COMMAND ${vor} ${KESTRAV_WINE_TEST} ${KESTRAV_WINE_PRAEFIX} $<TARGET_FILE:test_${name}>
                    --gtest_filter=-${ausgelassen})
   set_tests_properties(windows_${name} PROPERTIES LABELS windows FIXTURES_REQUIRED wine)
   if("exklusiv" IN_LIST ARGN)
@@ -87,3 +92,15 @@ set(KESTRAV_NUR_POSIX_FAELLE Start.BefehlszeileWirdStartargumentUndVerzeichnis
 kestrav_windows_test(text)
 kestrav_windows_test(kern exklusiv)
 kestrav_windows_test(windows exklusiv)
+kestrav_windows_test(win32ui fenster)
+
+# Der Demotag durch das Win32-Fenster, byte-gleich zu Linux.
+if(TARGET test_win32ui)
+  add_test(NAME windows_demotag_fenster
+           COMMAND ${CMAKE_SOURCE_DIR}/scripts/xvfb-wine.sh
+                   ${CMAKE_CURRENT_SOURCE_DIR}/win32ui/demotag.sh ${KESTRAV_WINE_TEST}
+                   ${KESTRAV_WINE_PRAEFIX} ${CMAKE_BINARY_DIR}/bin ${KESTRAV_LINUX_BIN}
+                   ${CMAKE_SOURCE_DIR})
+  set_tests_properties(windows_demotag_fenster PROPERTIES LABELS windows FIXTURES_REQUIRED wine
+                       RESOURCE_LOCK laufwerk_c)
+endif()

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Startet kestrav unter Xvfb, wie ein neuer Benutzer es sähe, und schreibt Bilder der drei Reiter
 # und des Fensters "Bitte warten" nach build/screenshots/ (anderer Bauordner: KESTRAV_BUILD).
+# Mit --windows dasselbe für kestrav.exe unter Wine (scripts/screenshot-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "${1:-}" = --windows ]; then
+    shift
+    exec scripts/screenshot-windows.sh "$@"
+fi
 source scripts/pakete.sh
 command -v xvfb-run >/dev/null 2>&1 || kestrav_pakete xvfb xauth
 

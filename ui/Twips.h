@@ -1,5 +1,6 @@
 #pragma once
-// Die Maße des Entwurfs sind Twips (1/1440 Zoll); Qt rechnet in logischen Pixeln.
+// Die Maße des Entwurfs sind Twips (1/1440 Zoll); die Oberflächen rechnen in Pixeln
+// ihrer logischen Auflösung.
 #include <cmath>
 
 inline int PixelAusTwips(int twips, double logischeDpi) {

@@ -1,6 +1,6 @@
 // Vergleichsprogramm der Startmessung: ein leeres Fenster in der Größe des Hauptfensters, sonst
 // nichts; endet wie kestrav mit KESTRAV_STARTMESSUNG, sobald es gezeichnet ist.
-#include "ui/Gezeichnet.h"
+#include "ui/qt/Gezeichnet.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
 // Der Binder mit eigenen Modellen: Eingaben setzen das Modell und lösen die Regel genau einmal
 // aus, Änderungen des Modells erscheinen im Widget, ohne zurückzuwirken.
-#include "ui/Binder.h"
+#include "ui/qt/Binder.h"
 
 #include <QAbstractButton>
 #include <QApplication>

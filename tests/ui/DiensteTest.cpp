@@ -2,10 +2,10 @@
 // für Windows-1252-Dateien.
 #include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
-#include "ui/Anzeige.h"
-#include "ui/QtDialoge.h"
-#include "ui/QtProgramm.h"
-#include "ui/QtText.h"
+#include "ui/qt/Anzeige.h"
+#include "ui/qt/QtDialoge.h"
+#include "ui/qt/QtProgramm.h"
+#include "ui/qt/QtText.h"
 
 #include <QAbstractButton>
 #include <QApplication>

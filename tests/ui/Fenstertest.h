@@ -4,7 +4,7 @@
 #include "hilfen/FehlerDateisystem.h"
 #include "hilfen/TestUmgebung.h"
 #include "shell/Basisformular.h"
-#include "ui/Hauptfenster.h"
+#include "ui/qt/Hauptfenster.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,7 @@
 // Das Hauptfenster, wie ein Benutzer es sieht: jedes Steuerelement hat sein Widget, und nichts ist
 // abgeschnitten oder überlappt.
 #include "Fenstertest.h"
+#include "ui/qt/QtText.h"
 
 #include <QAbstractButton>
 #include <QLabel>

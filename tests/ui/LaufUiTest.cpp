@@ -7,9 +7,9 @@
 #include "hilfen/TestUmgebung.h"
 #include "platform/posix/PosixProzesse.h"
 #include "shell/Start.h"
-#include "ui/Hauptfenster.h"
-#include "ui/QtEreignisschleife.h"
-#include "ui/QtText.h"
+#include "ui/qt/Hauptfenster.h"
+#include "ui/qt/QtEreignisschleife.h"
+#include "ui/qt/QtText.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Listen und Tagesmeldung über die echten Widgets: Knopf und Dateidialog, Doppelklicks mit der
 // Maus, die echte Ereignisschleife mit dem Zeitgeber. Die Regeln selbst prüfen die Kern-Tests.
 #include "Fenstertest.h"
-#include "ui/QtText.h"
+#include "ui/qt/QtText.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // KESTRAV_GEBIETSSCHEMA verlangt ein Gebietsschema: fehlt es, scheitert der Lauf, statt still
 // unter "C" zu prüfen, was unter einem deutschen Desktop schiefgeht.
 #include "hilfen/TempVerzeichnis.h"
-#include "ui/Sprache.h"
+#include "ui/qt/Sprache.h"
 
 #include <QApplication>
 

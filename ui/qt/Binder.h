@@ -4,6 +4,7 @@
 // Widget mit blockierten Signalen, damit nichts im Kreis läuft. Die Modelle müssen den Binder
 // überleben; beim Abbau meldet er seine Beobachter ab.
 #include "shell/Steuerelemente.h"
+#include "ui/Regel.h"
 
 #include <QObject>
 
@@ -61,7 +62,3 @@ private:
 
     std::vector<std::pair<Steuerelement*, int>> anmeldungen_;
 };
-
-// Führt eine Regel der Logik aus einem Qt-Signal heraus aus. Ein Laufzeitfehler darf nicht durch
-// die Ereignisschleife von Qt laufen; er wird gemeldet und die Oberfläche bleibt bedienbar.
-void RegelAusfuehren(const std::function<void()>& regel);

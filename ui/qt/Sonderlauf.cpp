@@ -1,8 +1,8 @@
-#include "ui/Sonderlauf.h"
+#include "ui/qt/Sonderlauf.h"
 
 #include "shell/Basisformular.h"
-#include "ui/Gezeichnet.h"
-#include "ui/Hauptfenster.h"
+#include "ui/qt/Gezeichnet.h"
+#include "ui/qt/Hauptfenster.h"
 
 #include <QCoreApplication>
 #include <QDir>

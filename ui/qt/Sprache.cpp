@@ -1,4 +1,4 @@
-#include "ui/Sprache.h"
+#include "ui/qt/Sprache.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -9,12 +9,12 @@
 #include "platform/posix/PosixSysteminfo.h"
 #include "shell/Basisformular.h"
 #include "shell/Start.h"
-#include "ui/Hauptfenster.h"
-#include "ui/QtDialoge.h"
-#include "ui/QtEreignisschleife.h"
-#include "ui/QtProgramm.h"
-#include "ui/Sonderlauf.h"
-#include "ui/Sprache.h"
+#include "ui/qt/Hauptfenster.h"
+#include "ui/qt/QtDialoge.h"
+#include "ui/qt/QtEreignisschleife.h"
+#include "ui/qt/QtProgramm.h"
+#include "ui/qt/Sonderlauf.h"
+#include "ui/qt/Sprache.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ui/QtEreignisschleife.h"
+#include "ui/qt/QtEreignisschleife.h"
 
 #include <QCoreApplication>
 

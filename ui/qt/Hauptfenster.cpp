@@ -1,9 +1,8 @@
-#include "ui/Hauptfenster.h"
+#include "ui/qt/Hauptfenster.h"
 
 #include "shell/Basisformular.h"
-#include "shell/Fenstergroesse.h"
-#include "ui/Ereignisfilter.h"
-#include "ui/Twips.h"
+#include "ui/Groessenregel.h"
+#include "ui/qt/Ereignisfilter.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -82,14 +81,11 @@ void SchriftSetzen(QWidget* fenster) {
 bool FesteGroesseAnwenden(QWidget* fenster, const Text& Systembreite) {
     const QSize rahmen = fenster->frameGeometry().size() - fenster->geometry().size();
     const QSize aussen = fenster->size() + rahmen;
-    const double dpiX = fenster->logicalDpiX();
-    const double dpiY = fenster->logicalDpiY();
-    const auto neu = FestgelegteFenstergroesse(Systembreite, TwipsAusPixel(aussen.width(), dpiX),
-                                               TwipsAusPixel(aussen.height(), dpiY));
+    const auto neu = FesteAussenmasse(Systembreite, {aussen.width(), aussen.height()},
+                                      fenster->logicalDpiX(), fenster->logicalDpiY());
     if (!neu)
         return false;
-    const QSize soll =
-        QSize(PixelAusTwips(neu->breite, dpiX), PixelAusTwips(neu->hoehe, dpiY)) - rahmen;
+    const QSize soll = QSize(neu->breite, neu->hoehe) - rahmen;
     if (soll == fenster->size() && !fenster->isMaximized() && !fenster->isFullScreen())
         return false;
     // Ein maximiertes Fenster nimmt keine neue Größe an, es muss erst wiederhergestellt werden.

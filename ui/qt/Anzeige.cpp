@@ -1,7 +1,7 @@
-#include "ui/Anzeige.h"
+#include "ui/qt/Anzeige.h"
 
 #include "platform/Text.h"
-#include "ui/QtText.h"
+#include "ui/qt/QtText.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "ui/Binder.h"
+#include "ui/qt/Binder.h"
 
-#include "ui/Ereignisfilter.h"
-#include "ui/QtText.h"
 #include "ui/Twips.h"
+#include "ui/qt/Ereignisfilter.h"
+#include "ui/qt/QtText.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -26,16 +26,6 @@
 #include <QTimer>
 
 #include <exception>
-
-void RegelAusfuehren(const std::function<void()>& regel) {
-    if (!regel)
-        return;
-    try {
-        regel();
-    } catch (const std::exception& fehler) {
-        qWarning("Kestrav: %s", fehler.what());
-    }
-}
 
 namespace {
 

@@ -1,6 +1,6 @@
 // kestrav-anzeige DATEI: zeigt eine Textdatei in Windows-1252 zum Lesen.
-#include "ui/Anzeige.h"
-#include "ui/Sprache.h"
+#include "ui/qt/Anzeige.h"
+#include "ui/qt/Sprache.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 // Das Hauptfenster und das Fenster "Bitte warten" als Qt-Widgets über den Modellen des
 // Basisformulars. Eigene Logik hat das Fenster nur für die feste Größe.
-#include "ui/Binder.h"
+#include "ui/qt/Binder.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
-#include "ui/QtDialoge.h"
+#include "ui/qt/QtDialoge.h"
 
-#include "ui/QtText.h"
+#include "ui/qt/QtText.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "ui/QtProgramm.h"
+#include "ui/qt/QtProgramm.h"
 
 #include <QAction>
 #include <QApplication>
