@@ -1,0 +1,21 @@
+#pragma once
+// Ergebnisliste und Lösungsdatei von Bo, in beiden Rechenkernen gleich aufgebaut: Kestrav liest
+// sie an festen Spalten und Beschriftungen.
+#include "Rinex.h"
+
+#include <string>
+#include <vector>
+
+struct Ergebnisspalten {
+    std::string name, rechts, hoch, hoehe, wort, epochen, fix, zeit, satelliten, pdop;
+};
+
+// MARKER NAME, wenn er ein einzelnes Wort ohne "_" ist (Kestrav trennt Spalten auch an "_"),
+// sonst die Stationskennung aus dem Dateinamen (die ersten vier Zeichen), damit die Spalten der
+// Ergebnisliste nicht verrutschen.
+std::string Punktname(const RinexKopf& kopf, const std::string& datei);
+
+// Kopfzeile und die Zeile des Neupunkts. false bei Schreibfehler.
+bool ErgebnislisteSchreiben(const std::string& name, const Ergebnisspalten& werte);
+// Schließt die Lösung mit einer eigenen letzten Zeile ab. false bei Schreibfehler.
+bool LoesungsdateiSchreiben(const std::string& name, std::vector<std::string> zeilen);
