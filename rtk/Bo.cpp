@@ -226,16 +226,14 @@ private:
 
     bool ListeSchreiben(const Basislinie& b, const Lagekoordinaten& lage) {
         const Basislinienloesung& l = *b.loesung;
-        const Ergebnisspalten werte{Punktname(neupunkt_.kopf, a_.neupunkt),
-                                    Formatiert("%.3f", lage.rechtswert),
-                                    Formatiert("%.3f", lage.hochwert),
-                                    Formatiert("%.3f", lage.hoehe),
-                                    Qualitaetswort(l),
-                                    Formatiert("%d", l.epochen),
-                                    Formatiert("%d", l.FixProzent()),
-                                    Formatiert("%.1f", l.zeitMinuten),
-                                    Formatiert("%.1f", l.mittlereSatelliten),
-                                    Formatiert("%.1f", l.pdop)};
+        const Ergebniswerte werte{Punktname(neupunkt_.kopf, a_.neupunkt),
+                                  lage,
+                                  Qualitaetswort(l),
+                                  l.epochen,
+                                  l.FixProzent(),
+                                  l.zeitMinuten,
+                                  l.mittlereSatelliten,
+                                  l.pdop};
         if (!ErgebnislisteSchreiben(a_.liste, werte))
             return Fehler("cannot write result list " + a_.liste);
         return true;

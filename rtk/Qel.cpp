@@ -28,10 +28,9 @@ struct Kandidat {
 
 class QelLauf : public QelModullauf {
 public:
-    explicit QelLauf(QelAuftrag auftrag) : a_(std::move(auftrag)) {}
+    using QelModullauf::QelModullauf;
 
 private:
-    QelAuftrag a_;
     RinexDatei neupunkt_;
     std::vector<Kandidat> kandidaten_;
     std::vector<double> laengen_; // aller Referenzen mit Koordinate, für die Zone des Laufs

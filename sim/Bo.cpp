@@ -106,16 +106,14 @@ private:
     }
 
     bool ListeSchreiben() {
-        const Ergebnisspalten werte{Punktname(neupunkt_.kopf, a_.neupunkt),
-                                    Formatiert("%.3f", lage_.rechtswert),
-                                    Formatiert("%.3f", lage_.hochwert),
-                                    Formatiert("%.3f", lage_.hoehe),
-                                    Qualitaetswort(k_),
-                                    Formatiert("%d", k_.epochen),
-                                    Formatiert("%d", k_.mehrdeutigkeitenProzent),
-                                    Formatiert("%.1f", k_.zeitMinuten),
-                                    Formatiert("%.1f", k_.mittlereSatelliten),
-                                    Formatiert("%.1f", k_.pdop)};
+        const Ergebniswerte werte{Punktname(neupunkt_.kopf, a_.neupunkt),
+                                  lage_,
+                                  Qualitaetswort(k_),
+                                  k_.epochen,
+                                  k_.mehrdeutigkeitenProzent,
+                                  k_.zeitMinuten,
+                                  k_.mittlereSatelliten,
+                                  k_.pdop};
         if (!ErgebnislisteSchreiben(a_.liste, werte))
             return Fehler("cannot write result list " + a_.liste);
         log_.push_back("Ergebnisliste: " + a_.liste);

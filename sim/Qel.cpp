@@ -51,10 +51,9 @@ std::vector<Satellit> Nutzbar(const Epoche& e, const std::set<char>& ausgeschlos
 
 class QelLauf : public QelModullauf {
 public:
-    explicit QelLauf(QelAuftrag auftrag) : a_(std::move(auftrag)) {}
+    using QelModullauf::QelModullauf;
 
 private:
-    QelAuftrag a_;
     Station neupunkt_;
     std::vector<Station> referenzen_;
 

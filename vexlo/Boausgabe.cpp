@@ -1,11 +1,16 @@
 #include "Boausgabe.h"
 
+#include "Formatiert.h"
 #include "RinexLeser.h"
 #include "Textdatei.h"
 
 #include <filesystem>
 
 namespace {
+
+struct Ergebnisspalten {
+    std::string name, rechts, hoch, hoehe, wort, epochen, fix, zeit, satelliten, pdop;
+};
 
 std::string Zeile(const Ergebnisspalten& s) {
     return Linksbuendig(s.name, 10) + " " + Rechtsbuendig(s.rechts, 14) + " " +
@@ -24,9 +29,19 @@ std::string Punktname(const RinexKopf& kopf, const std::string& datei) {
     return Druckbar(std::filesystem::path(datei).filename().string().substr(0, 4));
 }
 
-bool ErgebnislisteSchreiben(const std::string& name, const Ergebnisspalten& werte) {
+bool ErgebnislisteSchreiben(const std::string& name, const Ergebniswerte& w) {
     const Ergebnisspalten kopf{"RovN",    "Y [m]",   "X [m]",      "h [m]", "Qualität",
                                "Epochen", "Fix [%]", "Zeit [min]", "Sat",   "PDOP"};
+    const Ergebnisspalten werte{w.punkt,
+                                Formatiert("%.3f", w.lage.rechtswert),
+                                Formatiert("%.3f", w.lage.hochwert),
+                                Formatiert("%.3f", w.lage.hoehe),
+                                w.qualitaet,
+                                Formatiert("%d", w.epochen),
+                                Formatiert("%d", w.fixProzent),
+                                Formatiert("%.1f", w.zeitMinuten),
+                                Formatiert("%.1f", w.satelliten),
+                                Formatiert("%.1f", w.pdop)};
     return TextdateiSchreiben(name, {Zeile(kopf), Zeile(werte)});
 }
 

@@ -5,6 +5,7 @@
 #include "Schalter.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Protokoll von Qel; Kestrav sucht dort nach dem Lauf "FATAL ERROR:".
@@ -30,8 +31,11 @@ protected:
 };
 
 class QelModullauf : public Modullauf {
+public:
+    explicit QelModullauf(QelAuftrag auftrag) : Modullauf("qel.err"), a_(std::move(auftrag)) {}
+
 protected:
-    QelModullauf() : Modullauf("qel.err") {}
+    QelAuftrag a_;
 
     void Info(const std::string& text) { log_.push_back(text); }
     void Fatal(const std::string& text);
@@ -46,7 +50,6 @@ public:
     BoModullauf(std::string aufrufname, BoAuftrag auftrag);
 
 protected:
-
     std::string aufrufname_;
     BoAuftrag a_;
 
