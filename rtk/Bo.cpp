@@ -2,9 +2,11 @@
 
 #include "Antex.h"
 #include "Bewertung.h"
+#include "Boausgabe.h"
 #include "Formatiert.h"
 #include "Koordinaten.h"
 #include "Modulinstallation.h"
+#include "Modullauf.h"
 #include "Referenzdateien.h"
 #include "Referenzkoordinaten.h"
 #include "RinexLeser.h"
@@ -14,7 +16,6 @@
 #include "Textdatei.h"
 
 #include <algorithm>
-#include <exception>
 #include <filesystem>
 #include <optional>
 
@@ -22,27 +23,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kFehlerdatei = "bo.err";
-constexpr const char* kQellog = "qellog.txt";
-
 struct Basislinie {
     GewaehlteStation station;
     std::optional<Basislinienloesung> loesung;
     double laenge = 0;
 };
-
-std::string Stamm(const std::string& datei) {
-    const std::string name = fs::path(datei).filename().string();
-    return name.substr(0, name.find('.'));
-}
-
-// Wie bei vexlo-sim: MARKER NAME, wenn er ein Wort ohne "_" ist, sonst die Stationskennung.
-std::string Punktname(const RinexKopf& kopf, const std::string& datei) {
-    const std::string& m = kopf.markername;
-    if (!m.empty() && m.find_first_of(" \t_") == std::string::npos)
-        return Druckbar(m, 60);
-    return Druckbar(fs::path(datei).filename().string().substr(0, 4));
-}
 
 bool EndetAuf(const std::string& name, const std::string& endung) {
     return name.size() >= endung.size() &&
@@ -79,71 +64,33 @@ std::optional<std::string> Hoehengitter() {
     return std::nullopt;
 }
 
-struct Spalten {
-    std::string name, rechts, hoch, hoehe, wort, epochen, fix, zeit, satelliten, pdop;
-};
-
-std::string Zeile(const Spalten& s) {
-    return Linksbuendig(s.name, 10) + " " + Rechtsbuendig(s.rechts, 14) + " " +
-           Rechtsbuendig(s.hoch, 13) + " " + Rechtsbuendig(s.hoehe, 9) + " " +
-           Linksbuendig(s.wort, 8) + " " + Rechtsbuendig(s.epochen, 7) + " " +
-           Rechtsbuendig(s.fix, 7) + " " + Rechtsbuendig(s.zeit, 10) + " " +
-           Rechtsbuendig(s.satelliten, 5) + " " + Rechtsbuendig(s.pdop, 5);
-}
-
-class BoLauf {
+class BoLauf : public BoModullauf {
 public:
-    BoLauf(std::string aufrufname, BoAuftrag auftrag)
-        : aufrufname_(std::move(aufrufname)), a_(std::move(auftrag)) {
-        const std::string stamm = a_.neupunkt.empty() ? "bo" : Stamm(a_.neupunkt);
-        if (a_.liste.empty())
-            a_.liste = stamm + "_list.txt";
-        if (a_.loesung.empty())
-            a_.loesung = stamm + "_sol.txt";
-        if (a_.protokoll.empty())
-            a_.protokoll = stamm + "_log.txt";
-    }
-
-    int Ausfuehren() {
-        log_.push_back("vexlo-rtk Bo (" + aufrufname_ + "): Basislinien mit rnx2rtkp (RTKLIB)");
-        bool erfolg = false;
-        try {
-            erfolg = Rechnen();
-        } catch (const std::exception& e) {
-            Fehler(std::string("internal error (") + e.what() + ")");
-        }
-        TextdateiSchreiben(a_.protokoll, log_);
-        if (!fehlerdatei_.empty())
-            TextdateiSchreiben(kFehlerdatei, fehlerdatei_);
-        // Kestrav liest nach dem Lauf nur das Qel-Protokoll auf "FATAL ERROR:".
-        if (!fatal_.empty())
-            TextdateiAnhaengen(kQellog, fatal_);
-        return erfolg ? 0 : 1;
-    }
+    using BoModullauf::BoModullauf;
 
 private:
-    std::string aufrufname_;
-    BoAuftrag a_;
-    std::vector<std::string> log_;
-    std::vector<std::string> fehlerdatei_;
     std::vector<std::string> fatal_;
     Stationswahl wahl_;
     RinexDatei neupunkt_;
     std::vector<Basislinie> linien_;
     int zone_ = 0;
 
-    bool Fehler(const std::string& text) {
-        log_.push_back("Fehler: " + text);
-        fehlerdatei_.push_back("VEXLO-error: " + text);
+    bool Fehler(const std::string& text) override {
         fatal_.push_back("FATAL ERROR: Bo: " + text);
-        return false;
+        return BoModullauf::Fehler(text);
+    }
+    // Kestrav liest nach dem Lauf nur das Qel-Protokoll auf "FATAL ERROR:".
+    void DateienSchreiben(bool erfolg) override {
+        BoModullauf::DateienSchreiben(erfolg);
+        if (!fatal_.empty())
+            TextdateiAnhaengen(kQelProtokoll, fatal_);
     }
     void Warnung(const std::string& text) {
         log_.push_back("Warnung: " + text);
         fatal_.push_back("FATAL ERROR: Bo: " + text);
     }
 
-    bool Rechnen() {
+    bool Rechnen() override {
         if (a_.virtuell.empty() || a_.neupunkt.empty())
             return Fehler("missing arguments (virtual station file and new point file expected)");
         log_.push_back("Virtuelle Station: " + a_.virtuell + ", Neupunkt: " + a_.neupunkt);
@@ -279,19 +226,15 @@ private:
 
     bool ListeSchreiben(const Basislinie& b, const Lagekoordinaten& lage) {
         const Basislinienloesung& l = *b.loesung;
-        const Spalten kopf{"RovN",    "Y [m]",   "X [m]",      "h [m]", "Qualität",
-                           "Epochen", "Fix [%]", "Zeit [min]", "Sat",   "PDOP"};
-        const Spalten werte{Punktname(neupunkt_.kopf, a_.neupunkt),
-                            Formatiert("%.3f", lage.rechtswert),
-                            Formatiert("%.3f", lage.hochwert),
-                            Formatiert("%.3f", lage.hoehe),
-                            Qualitaetswort(l),
-                            Formatiert("%d", l.epochen),
-                            Formatiert("%d", l.FixProzent()),
-                            Formatiert("%.1f", l.zeitMinuten),
-                            Formatiert("%.1f", l.mittlereSatelliten),
-                            Formatiert("%.1f", l.pdop)};
-        if (!TextdateiSchreiben(a_.liste, {Zeile(kopf), Zeile(werte)}))
+        const Ergebniswerte werte{Punktname(neupunkt_.kopf, a_.neupunkt),
+                                  lage,
+                                  Qualitaetswort(l),
+                                  l.epochen,
+                                  l.FixProzent(),
+                                  l.zeitMinuten,
+                                  l.mittlereSatelliten,
+                                  l.pdop};
+        if (!ErgebnislisteSchreiben(a_.liste, werte))
             return Fehler("cannot write result list " + a_.liste);
         return true;
     }
@@ -311,10 +254,7 @@ private:
             Formatiert("Ellipsoidische Höhe [m]: %.3f", lage.hoehe)};
         if (a_.normalhoehen)
             NormalhoeheAnfuegen(rechner, x, z);
-        // Ohne "NHN-Höhe [m]" liest Kestrav die letzte Zeile; ohne Doppelpunkt ergibt sie keine
-        // Höhe.
-        z.push_back("Ende der Lösung");
-        if (!TextdateiSchreiben(a_.loesung, z))
+        if (!LoesungsdateiSchreiben(a_.loesung, std::move(z)))
             return Fehler("cannot write solution file " + a_.loesung);
         return true;
     }
@@ -339,7 +279,6 @@ private:
 } // namespace
 
 int BoAusfuehren(const std::string& aufrufname, const std::vector<std::string>& argumente) {
-    std::error_code fehler;
-    fs::remove(kFehlerdatei, fehler);
-    return BoLauf(aufrufname, BoAuftragLesen(argumente)).Ausfuehren();
+    return BoLauf(aufrufname, BoAuftragLesen(argumente))
+        .Ausfuehren("vexlo-rtk Bo (" + aufrufname + "): Basislinien mit rnx2rtkp (RTKLIB)");
 }

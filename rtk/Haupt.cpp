@@ -5,7 +5,6 @@
 #include "Installation.h"
 #include "Qel.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -31,24 +30,11 @@ int Werkzeug(const std::vector<std::string>& argumente) {
         return Installieren(argumente[1], "");
     if (argumente.size() == 4 && argumente[0] == "--installieren" && argumente[2] == "--geoid")
         return Installieren(argumente[1], argumente[3]);
-    const bool hilfe =
-        argumente.size() == 1 && (argumente[0] == "--hilfe" || argumente[0] == "--help");
-    std::fputs(kHilfe, hilfe ? stdout : stderr);
-    return hilfe ? 0 : 2;
+    return HilfeAusgeben(argumente, kHilfe);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> argumente(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const std::string name = Aufrufname(argc > 0 ? argv[0] : "");
-    switch (ModulZuName(name)) {
-    case Modul::Qel:
-        return QelAusfuehren(name, argumente);
-    case Modul::Bo:
-        return BoAusfuehren(name, argumente);
-    case Modul::Werkzeug:
-        break;
-    }
-    return Werkzeug(argumente);
+    return RechenkernStarten(argc, argv, {QelAusfuehren, BoAusfuehren, Werkzeug});
 }

@@ -2,6 +2,7 @@
 
 #include "Formatiert.h"
 #include "Koordinaten.h"
+#include "Modullauf.h"
 #include "Referenzdateien.h"
 #include "Referenzkoordinaten.h"
 #include "RinexLeser.h"
@@ -10,7 +11,6 @@
 #include "Textdatei.h"
 
 #include <algorithm>
-#include <exception>
 #include <filesystem>
 #include <set>
 
@@ -18,8 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kLog = "qellog.txt";
-constexpr const char* kFehlerdatei = "qel.err";
 constexpr std::size_t kHoechstensStationen = 3;
 
 struct Kandidat {
@@ -28,41 +26,16 @@ struct Kandidat {
     bool ausKopf = false; // Näherung des RINEX-Kopfs statt Referenzkoordinaten.txt
 };
 
-class QelLauf {
+class QelLauf : public QelModullauf {
 public:
-    QelLauf(std::string aufrufname, QelAuftrag auftrag)
-        : aufrufname_(std::move(aufrufname)), a_(std::move(auftrag)) {}
-
-    int Ausfuehren() {
-        Info("vexlo-rtk Qel (" + aufrufname_ + "): Wahl der Referenzen, keine virtuelle Station");
-        bool erfolg = false;
-        try {
-            erfolg = Rechnen();
-        } catch (const std::exception& e) {
-            Fatal(std::string("internal error (") + e.what() + ")");
-        }
-        TextdateiSchreiben(kLog, log_);
-        if (!erfolg && !fehlerdatei_.empty())
-            TextdateiSchreiben(kFehlerdatei, fehlerdatei_);
-        return erfolg ? 0 : 1;
-    }
+    using QelModullauf::QelModullauf;
 
 private:
-    std::string aufrufname_;
-    QelAuftrag a_;
-    std::vector<std::string> log_;
-    std::vector<std::string> fehlerdatei_;
     RinexDatei neupunkt_;
     std::vector<Kandidat> kandidaten_;
     std::vector<double> laengen_; // aller Referenzen mit Koordinate, für die Zone des Laufs
 
-    void Info(const std::string& text) { log_.push_back(text); }
-    void Fatal(const std::string& text) {
-        log_.push_back("FATAL ERROR: " + text);
-        fehlerdatei_.push_back("VEXLO-error: " + text);
-    }
-
-    bool Rechnen() {
+    bool Rechnen() override {
         if (a_.neupunkt.empty() || a_.kennungen.empty()) {
             Fatal("missing arguments (new point file and reference identifiers expected)");
             return false;
@@ -195,14 +168,15 @@ private:
 } // namespace
 
 int QelAusfuehren(const std::string& aufrufname, const std::vector<std::string>& argumente) {
-    std::error_code fehler;
-    fs::remove(kFehlerdatei, fehler); // eine alte Fehlerdatei gehört zu einem früheren Punkt
     QelAuftrag auftrag = QelAuftragLesen(argumente);
     // Die Wahl des vorigen Punkts darf Bo nicht für diesen Punkt lesen, wenn Qel hier scheitert.
     if (!auftrag.neupunkt.empty()) {
+        std::error_code fehler;
         const std::string virt = VirtuellerName(TagAusName(auftrag.neupunkt));
         fs::remove(virt, fehler);
         fs::remove(BegleitdateiName(virt), fehler);
     }
-    return QelLauf(aufrufname, std::move(auftrag)).Ausfuehren();
+    return QelLauf(std::move(auftrag))
+        .Ausfuehren("vexlo-rtk Qel (" + aufrufname +
+                    "): Wahl der Referenzen, keine virtuelle Station");
 }

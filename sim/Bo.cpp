@@ -2,23 +2,19 @@
 
 #include "Antex.h"
 #include "Basislinie.h"
+#include "Boausgabe.h"
 #include "Formatiert.h"
 #include "Geometrie.h"
 #include "Koordinaten.h"
+#include "Modullauf.h"
 #include "RinexLeser.h"
 #include "Schalter.h"
 #include "Textdatei.h"
 
 #include <cstdio>
-#include <exception>
-#include <filesystem>
 #include <optional>
 
-namespace fs = std::filesystem;
-
 namespace {
-
-constexpr const char* kFehlerdatei = "bo.err";
 
 std::string Zeitangabe(Zeitpunkt t) {
     const Kalenderzeit k = KalenderAusZeit(t);
@@ -26,65 +22,11 @@ std::string Zeitangabe(Zeitpunkt t) {
                       static_cast<int>(k.sekunde));
 }
 
-// Punktname: MARKER NAME, wenn er ein einzelnes Wort ohne "_" ist (Kestrav trennt Spalten auch
-// an "_"), sonst die Stationskennung aus dem Dateinamen (die ersten vier Zeichen), damit die
-// Spalten der Ergebnisliste nicht verrutschen.
-std::string Punktname(const RinexKopf& kopf, const std::string& datei) {
-    const std::string& m = kopf.markername;
-    if (!m.empty() && m.find_first_of(" \t_") == std::string::npos)
-        return Druckbar(m, 60);
-    return Druckbar(fs::path(datei).filename().string().substr(0, 4));
-}
-
-std::string Stamm(const std::string& datei) {
-    const std::string name = fs::path(datei).filename().string();
-    return name.substr(0, name.find('.'));
-}
-
-struct Spalten {
-    std::string name, rechts, hoch, hoehe, wort, epochen, fix, zeit, satelliten, pdop;
-};
-
-std::string Zeile(const Spalten& s) {
-    return Linksbuendig(s.name, 10) + " " + Rechtsbuendig(s.rechts, 14) + " " +
-           Rechtsbuendig(s.hoch, 13) + " " + Rechtsbuendig(s.hoehe, 9) + " " +
-           Linksbuendig(s.wort, 8) + " " + Rechtsbuendig(s.epochen, 7) + " " +
-           Rechtsbuendig(s.fix, 7) + " " + Rechtsbuendig(s.zeit, 10) + " " +
-           Rechtsbuendig(s.satelliten, 5) + " " + Rechtsbuendig(s.pdop, 5);
-}
-
-class BoLauf {
+class BoLauf : public BoModullauf {
 public:
-    BoLauf(std::string aufrufname, BoAuftrag auftrag)
-        : aufrufname_(std::move(aufrufname)), a_(std::move(auftrag)) {
-        const std::string stamm = a_.neupunkt.empty() ? "bo" : Stamm(a_.neupunkt);
-        if (a_.liste.empty())
-            a_.liste = stamm + "_list.txt";
-        if (a_.loesung.empty())
-            a_.loesung = stamm + "_sol.txt";
-        if (a_.protokoll.empty())
-            a_.protokoll = stamm + "_log.txt";
-    }
-
-    int Ausfuehren() {
-        log_.push_back("vexlo-sim Bo (" + aufrufname_ + ") - Simulator, kein GNSS-Rechenkern");
-        bool erfolg = false;
-        try {
-            erfolg = Rechnen();
-        } catch (const std::exception& e) {
-            Fehler(std::string("internal error (") + e.what() + ")");
-        }
-        TextdateiSchreiben(a_.protokoll, log_);
-        if (!fehlerdatei_.empty())
-            TextdateiSchreiben(kFehlerdatei, fehlerdatei_);
-        return erfolg ? 0 : 1;
-    }
+    using BoModullauf::BoModullauf;
 
 private:
-    std::string aufrufname_;
-    BoAuftrag a_;
-    std::vector<std::string> log_;
-    std::vector<std::string> fehlerdatei_;
     RinexDatei virtuell_;
     RinexDatei neupunkt_;
     Kennzahlen k_;
@@ -101,13 +43,7 @@ private:
         return UtmZone(EllipsoidischAusGeozentrisch(neupunkt_.kopf.naeherung).laengeGrad);
     }
 
-    bool Fehler(const std::string& text) {
-        log_.push_back("Fehler: " + text);
-        fehlerdatei_.push_back("VEXLO-error: " + text);
-        return false;
-    }
-
-    bool Rechnen() {
+    bool Rechnen() override {
         log_.push_back("Virtuelle Station: " + a_.virtuell);
         log_.push_back("Neupunkt: " + a_.neupunkt);
         for (const std::string& s : a_.uebergangen)
@@ -170,19 +106,15 @@ private:
     }
 
     bool ListeSchreiben() {
-        const Spalten kopf{"RovN",    "Y [m]",   "X [m]",      "h [m]", "Qualität",
-                           "Epochen", "Fix [%]", "Zeit [min]", "Sat",   "PDOP"};
-        const Spalten werte{Punktname(neupunkt_.kopf, a_.neupunkt),
-                            Formatiert("%.3f", lage_.rechtswert),
-                            Formatiert("%.3f", lage_.hochwert),
-                            Formatiert("%.3f", lage_.hoehe),
-                            Qualitaetswort(k_),
-                            Formatiert("%d", k_.epochen),
-                            Formatiert("%d", k_.mehrdeutigkeitenProzent),
-                            Formatiert("%.1f", k_.zeitMinuten),
-                            Formatiert("%.1f", k_.mittlereSatelliten),
-                            Formatiert("%.1f", k_.pdop)};
-        if (!TextdateiSchreiben(a_.liste, {Zeile(kopf), Zeile(werte)}))
+        const Ergebniswerte werte{Punktname(neupunkt_.kopf, a_.neupunkt),
+                                  lage_,
+                                  Qualitaetswort(k_),
+                                  k_.epochen,
+                                  k_.mehrdeutigkeitenProzent,
+                                  k_.zeitMinuten,
+                                  k_.mittlereSatelliten,
+                                  k_.pdop};
+        if (!ErgebnislisteSchreiben(a_.liste, werte))
             return Fehler("cannot write result list " + a_.liste);
         log_.push_back("Ergebnisliste: " + a_.liste);
         return true;
@@ -214,10 +146,7 @@ private:
                 z.push_back("Normalhöhe nicht berechnet: " + rechner.Fehler());
             }
         }
-        // Ohne "NHN-Höhe [m]" liest Kestrav die letzte Zeile; ohne Doppelpunkt ergibt sie keine
-        // Höhe.
-        z.push_back("Ende der Lösung");
-        if (!TextdateiSchreiben(a_.loesung, z))
+        if (!LoesungsdateiSchreiben(a_.loesung, std::move(z)))
             return Fehler("cannot write solution file " + a_.loesung);
         log_.push_back("Lösung: " + a_.loesung);
         return true;
@@ -227,7 +156,6 @@ private:
 } // namespace
 
 int BoAusfuehren(const std::string& aufrufname, const std::vector<std::string>& argumente) {
-    std::error_code fehler;
-    fs::remove(kFehlerdatei, fehler);
-    return BoLauf(aufrufname, BoAuftragLesen(argumente)).Ausfuehren();
+    return BoLauf(aufrufname, BoAuftragLesen(argumente))
+        .Ausfuehren("vexlo-sim Bo (" + aufrufname + ") - Simulator, kein GNSS-Rechenkern");
 }

@@ -3,6 +3,7 @@
 #include "Antex.h"
 #include "Formatiert.h"
 #include "Koordinaten.h"
+#include "Modullauf.h"
 #include "Referenzdateien.h"
 #include "RinexLeser.h"
 #include "RinexSchreiber.h"
@@ -13,18 +14,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <exception>
-#include <filesystem>
 #include <iterator>
 #include <optional>
 #include <set>
 
-namespace fs = std::filesystem;
-
 namespace {
 
-constexpr const char* kLog = "qellog.txt";
-constexpr const char* kFehlerdatei = "qel.err";
 constexpr std::size_t kMindestReferenzen = 3;
 
 struct Station {
@@ -54,40 +49,15 @@ std::vector<Satellit> Nutzbar(const Epoche& e, const std::set<char>& ausgeschlos
     return s;
 }
 
-class QelLauf {
+class QelLauf : public QelModullauf {
 public:
-    QelLauf(std::string aufrufname, QelAuftrag auftrag)
-        : aufrufname_(std::move(aufrufname)), a_(std::move(auftrag)) {}
-
-    int Ausfuehren() {
-        Info("vexlo-sim Qel (" + aufrufname_ + ") - Simulator, kein GNSS-Rechenkern");
-        bool erfolg = false;
-        try {
-            erfolg = Rechnen();
-        } catch (const std::exception& e) {
-            Fatal(std::string("internal error (") + e.what() + ")");
-        }
-        TextdateiSchreiben(kLog, log_);
-        if (!erfolg && !fehlerdatei_.empty())
-            TextdateiSchreiben(kFehlerdatei, fehlerdatei_);
-        return erfolg ? 0 : 1;
-    }
+    using QelModullauf::QelModullauf;
 
 private:
-    std::string aufrufname_;
-    QelAuftrag a_;
-    std::vector<std::string> log_;
-    std::vector<std::string> fehlerdatei_;
     Station neupunkt_;
     std::vector<Station> referenzen_;
 
-    void Info(const std::string& text) { log_.push_back(text); }
-    void Fatal(const std::string& text) {
-        log_.push_back("FATAL ERROR: " + text);
-        fehlerdatei_.push_back("VEXLO-error: " + text);
-    }
-
-    bool Rechnen() {
+    bool Rechnen() override {
         SchalterProtokollieren();
         if (a_.neupunkt.empty() || a_.kennungen.empty()) {
             Fatal("missing arguments (new point file and reference identifiers expected)");
@@ -293,7 +263,6 @@ private:
 } // namespace
 
 int QelAusfuehren(const std::string& aufrufname, const std::vector<std::string>& argumente) {
-    std::error_code fehler;
-    fs::remove(kFehlerdatei, fehler); // eine alte Fehlerdatei gehört zu einem früheren Punkt
-    return QelLauf(aufrufname, QelAuftragLesen(argumente)).Ausfuehren();
+    return QelLauf(QelAuftragLesen(argumente))
+        .Ausfuehren("vexlo-sim Qel (" + aufrufname + ") - Simulator, kein GNSS-Rechenkern");
 }

@@ -4,15 +4,43 @@
 #include "Textdatei.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <map>
+#include <optional>
 
 namespace {
 
 // Mehr Beobachtungstypen kennt RINEX 2 nicht; schützt vor unsinnigen Zählern in Müll.
 constexpr long kHoechstensTypen = 60;
+
+struct Feldlage {
+    std::size_t von1, laenge;
+};
+// Jahr, Monat, Tag, Stunde, Minute, Sekunde.
+using Zeitfelder = std::array<Feldlage, 6>;
+
+constexpr Zeitfelder kErsteBeobachtung{{{1, 6}, {7, 6}, {13, 6}, {19, 6}, {25, 6}, {31, 13}}};
+// RINEX 3 fasst das Jahr vierstellig hinter ">"; alle Felder danach rücken um drei Spalten.
+constexpr Zeitfelder kEpochenzeit2{{{2, 2}, {5, 2}, {8, 2}, {11, 2}, {14, 2}, {16, 11}}};
+constexpr Zeitfelder kEpochenzeit3{{{3, 4}, {8, 2}, {11, 2}, {14, 2}, {17, 2}, {19, 11}}};
+
+// nullopt, wenn ein Feld fehlt oder keine Zahl ist; ob die Zeit gültig ist, prüft der Aufrufer.
+std::optional<Kalenderzeit> ZeitLesen(std::string_view z, const Zeitfelder& felder) {
+    std::array<int, 5> ganz{};
+    for (std::size_t i = 0; i < ganz.size(); ++i) {
+        const auto wert = GanzzahlLesen(Feld(z, felder[i].von1, felder[i].laenge));
+        if (!wert)
+            return std::nullopt;
+        ganz[i] = static_cast<int>(*wert); // höchstens sechs Ziffern
+    }
+    const FeldZahl s = ZahlLesen(Feld(z, felder[5].von1, felder[5].laenge));
+    if (s.leer || !s.gueltig)
+        return std::nullopt;
+    return Kalenderzeit{ganz[0], ganz[1], ganz[2], ganz[3], ganz[4], s.wert};
+}
 
 class RinexLeser {
 public:
@@ -208,20 +236,12 @@ private:
     }
 
     bool ErsteBeobachtungLesen(std::string_view z) {
-        Kalenderzeit k;
-        const auto j = GanzzahlLesen(Feld(z, 1, 6));
-        const auto mo = GanzzahlLesen(Feld(z, 7, 6));
-        const auto t = GanzzahlLesen(Feld(z, 13, 6));
-        const auto h = GanzzahlLesen(Feld(z, 19, 6));
-        const auto mi = GanzzahlLesen(Feld(z, 25, 6));
-        const FeldZahl s = ZahlLesen(Feld(z, 31, 13));
-        if (!j || !mo || !t || !h || !mi || s.leer || !s.gueltig)
+        const auto k = ZeitLesen(z, kErsteBeobachtung);
+        if (!k)
             return Fehler("unreadable TIME OF FIRST OBS");
-        k = {static_cast<int>(*j), static_cast<int>(*mo), static_cast<int>(*t),
-             static_cast<int>(*h), static_cast<int>(*mi), s.wert};
-        if (!IstGueltig(k))
+        if (!IstGueltig(*k))
             return Fehler("invalid TIME OF FIRST OBS");
-        datei_.kopf.ersteBeobachtung = ZeitAusKalender(k);
+        datei_.kopf.ersteBeobachtung = ZeitAusKalender(*k);
         datei_.kopf.hatErsteBeobachtung = true;
         const std::string_view system = OhneRand(Feld(z, 49, 3));
         if (!system.empty())
@@ -234,7 +254,7 @@ private:
         while (zeilen_.Naechste(z)) {
             if (OhneRand(z).empty())
                 continue;
-            if (!(Version3() ? Epoche3Lesen(z) : EpocheLesen(z)))
+            if (!EpocheLesen(z))
                 return abgeschnitten_;
         }
         return true;
@@ -250,10 +270,14 @@ private:
         return false;
     }
 
+    // RINEX 2: Zeit, Kennung und Satelliten in der Epochenzeile, dann die Beobachtungen je
+    // Satellit. RINEX 3: "> JJJJ MM TT hh mm ss.sssssss  K NNN", dann je Satellit eine Zeile.
     bool EpocheLesen(std::string_view z) {
-        const auto kennung = GanzzahlLesen(Feld(z, 29, 1));
-        const auto anzahl = GanzzahlLesen(Feld(z, 30, 3));
-        if (!kennung || !anzahl || *kennung < 0 || *kennung > 6 || *anzahl < 0)
+        const bool v3 = Version3();
+        const auto kennung = GanzzahlLesen(Feld(z, v3 ? 32 : 29, 1));
+        const auto anzahl = GanzzahlLesen(Feld(z, v3 ? 33 : 30, 3));
+        if ((v3 && Feld(z, 1, 1) != ">") || !kennung || !anzahl || *kennung < 0 || *kennung > 6 ||
+            *anzahl < 0)
             return Fehler("invalid epoch record '" + Druckbar(z) + "'");
         if (*kennung >= 2 && *kennung <= 5) {
             // Ereignis: die angekündigten Sonderzeilen (etwa Kopfangaben) werden übergangen.
@@ -264,8 +288,9 @@ private:
         }
         Epoche e;
         e.kennung = static_cast<int>(*kennung);
-        if (!EpochenzeitLesen(z, e.zeit) || !SatellitenLesen(z, *anzahl, e) ||
-            !BeobachtungenLesen(e))
+        if (!EpochenzeitLesen(z, e.zeit) ||
+            !(v3 ? Beobachtungen3Lesen(*anzahl, e)
+                 : SatellitenLesen(z, *anzahl, e) && BeobachtungenLesen(e)))
             return false;
         if (e.kennung != 6) // Zeilen mit Phasensprüngen wiederholen nur Werte
             datei_.epochen.push_back(std::move(e));
@@ -273,23 +298,17 @@ private:
     }
 
     bool EpochenzeitLesen(std::string_view z, Zeitpunkt& zeit) {
-        const auto j = GanzzahlLesen(Feld(z, 2, 2));
-        const auto mo = GanzzahlLesen(Feld(z, 5, 2));
-        const auto t = GanzzahlLesen(Feld(z, 8, 2));
-        const auto h = GanzzahlLesen(Feld(z, 11, 2));
-        const auto mi = GanzzahlLesen(Feld(z, 14, 2));
-        const FeldZahl s = ZahlLesen(Feld(z, 16, 11));
-        if (!j || !mo || !t || !h || !mi || s.leer || !s.gueltig || *j < 0 || *j > 99)
+        const bool v3 = Version3();
+        auto k = ZeitLesen(z, v3 ? kEpochenzeit3 : kEpochenzeit2);
+        // RINEX 3 nur mit den Jahren, die RINEX 2 mit zwei Ziffern fasst; so bleibt die
+        // virtuelle Station lesbar.
+        if (!k || (v3 ? k->jahr < 1980 || k->jahr > 2079 : k->jahr < 0 || k->jahr > 99))
             return Fehler("invalid epoch time '" + Druckbar(z) + "'");
-        const Kalenderzeit k{VierstelligesJahr(static_cast<int>(*j)),
-                             static_cast<int>(*mo),
-                             static_cast<int>(*t),
-                             static_cast<int>(*h),
-                             static_cast<int>(*mi),
-                             s.wert};
-        if (!IstGueltig(k))
+        if (!v3)
+            k->jahr = VierstelligesJahr(k->jahr);
+        if (!IstGueltig(*k))
             return Fehler("invalid epoch time '" + Druckbar(z) + "'");
-        zeit = ZeitAusKalender(k);
+        zeit = ZeitAusKalender(*k);
         return true;
     }
 
@@ -304,46 +323,6 @@ private:
                 return Fehler("invalid satellite '" + Druckbar(feld) + "' in the epoch record");
             e.satelliten.push_back(s);
         }
-        return true;
-    }
-
-    // RINEX 3: "> JJJJ MM TT hh mm ss.sssssss  K NNN", dann je Satellit eine Zeile.
-    bool Epoche3Lesen(std::string_view z) {
-        const auto kennung = GanzzahlLesen(Feld(z, 32, 1));
-        const auto anzahl = GanzzahlLesen(Feld(z, 33, 3));
-        if (Feld(z, 1, 1) != ">" || !kennung || !anzahl || *kennung < 0 || *kennung > 6 ||
-            *anzahl < 0)
-            return Fehler("invalid epoch record '" + Druckbar(z) + "'");
-        if (*kennung >= 2 && *kennung <= 5) {
-            for (long i = 0; i < *anzahl; ++i)
-                if (!ZeileVerlangen(z, "an event record"))
-                    return false;
-            return true;
-        }
-        Epoche e;
-        e.kennung = static_cast<int>(*kennung);
-        if (!Epochenzeit3Lesen(z, e.zeit) || !Beobachtungen3Lesen(*anzahl, e))
-            return false;
-        if (e.kennung != 6)
-            datei_.epochen.push_back(std::move(e));
-        return true;
-    }
-
-    bool Epochenzeit3Lesen(std::string_view z, Zeitpunkt& zeit) {
-        const auto j = GanzzahlLesen(Feld(z, 3, 4));
-        const auto mo = GanzzahlLesen(Feld(z, 8, 2));
-        const auto t = GanzzahlLesen(Feld(z, 11, 2));
-        const auto h = GanzzahlLesen(Feld(z, 14, 2));
-        const auto mi = GanzzahlLesen(Feld(z, 17, 2));
-        const FeldZahl s = ZahlLesen(Feld(z, 19, 11));
-        // Die Jahre, die RINEX 2 mit zwei Ziffern fasst; so bleibt die virtuelle Station lesbar.
-        if (!j || !mo || !t || !h || !mi || s.leer || !s.gueltig || *j < 1980 || *j > 2079)
-            return Fehler("invalid epoch time '" + Druckbar(z) + "'");
-        const Kalenderzeit k{static_cast<int>(*j), static_cast<int>(*mo), static_cast<int>(*t),
-                             static_cast<int>(*h), static_cast<int>(*mi), s.wert};
-        if (!IstGueltig(k))
-            return Fehler("invalid epoch time '" + Druckbar(z) + "'");
-        zeit = ZeitAusKalender(k);
         return true;
     }
 

@@ -1,6 +1,7 @@
 #include "platform/posix/Laufwerke.h"
 
 #include "platform/Windowspfad.h"
+#include "platform/posix/Prozessumgebung.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,11 +12,6 @@
 #include <vector>
 
 namespace {
-
-std::string Umgebungswert(const char* name) {
-    const char* wert = std::getenv(name);
-    return wert ? std::string(wert) : std::string();
-}
 
 std::string Heimverzeichnis() {
     std::string heim = Umgebungswert("HOME");

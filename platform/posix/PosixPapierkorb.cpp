@@ -2,6 +2,7 @@
 
 #include "platform/Laufzeitfehler.h"
 #include "platform/posix/Fehlernummern.h"
+#include "platform/posix/Prozessumgebung.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,21 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::string Umgebungswert(const char* name) {
-    const char* wert = std::getenv(name);
-    return wert ? std::string(wert) : std::string();
-}
-
-std::string AktuellesVerzeichnis() {
-    std::string puffer(4096, '\0');
-    while (!getcwd(puffer.data(), puffer.size())) {
-        if (errno != ERANGE)
-            return "/";
-        puffer.resize(puffer.size() * 2);
-    }
-    return puffer.c_str();
-}
 
 std::string Elternteil(const std::string& pfad) {
     const auto schraeg = pfad.find_last_of('/');
@@ -244,7 +230,7 @@ std::string PosixPapierkorb::HeimPapierkorb() {
 
 std::string PosixPapierkorb::Hostpfad(const Text& pfad) const {
     const std::optional<std::string> host =
-        laufwerke_.NachHost(pfad, laufwerke_.AusHost(AktuellesVerzeichnis()));
+        laufwerke_.NachHost(pfad, laufwerke_.AusHost(HostArbeitsverzeichnis()));
     if (!host)
         throw Laufzeitfehler(68, NachUtf8(pfad));
     return *host;

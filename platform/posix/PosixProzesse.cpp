@@ -2,6 +2,7 @@
 
 #include "platform/Laufzeitfehler.h"
 #include "platform/posix/PosixSperren.h"
+#include "platform/posix/Prozessumgebung.h"
 
 #include <cerrno>
 #include <chrono>
@@ -19,11 +20,6 @@
 namespace {
 
 using Uhr = std::chrono::steady_clock;
-
-std::string Umgebungswert(const char* name) {
-    const char* wert = std::getenv(name);
-    return wert ? wert : "";
-}
 
 bool IstGewoehnlicheDatei(const std::string& pfad) {
     struct stat angaben {};
@@ -70,16 +66,6 @@ std::string KestravCmd() {
 
 bool AnzeigeVorhanden() {
     return !Umgebungswert("DISPLAY").empty() || !Umgebungswert("WAYLAND_DISPLAY").empty();
-}
-
-std::string AktuellesVerzeichnis() {
-    std::string puffer(4096, '\0');
-    while (!getcwd(puffer.data(), puffer.size())) {
-        if (errno != ERANGE)
-            return "/";
-        puffer.resize(puffer.size() * 2);
-    }
-    return puffer.c_str();
 }
 
 int FehlernummerAus(int fehler) {
@@ -302,7 +288,7 @@ std::vector<std::string> TerminalVorspann(const std::string& einstellung) {
 PosixProzesse::PosixProzesse(Laufwerke laufwerke) : laufwerke_(std::move(laufwerke)) {}
 
 std::string PosixProzesse::NachHost(const Text& pfad) const {
-    Text basis = laufwerke_.AusHost(AktuellesVerzeichnis());
+    Text basis = laufwerke_.AusHost(HostArbeitsverzeichnis());
     std::optional<std::string> host = laufwerke_.NachHost(pfad, basis);
     return host ? *host : NachUtf8(pfad);
 }
@@ -338,7 +324,7 @@ int PosixProzesse::StapelStarten(const Text& stapeldatei, Fensterstil stil) {
         throw Laufzeitfehler(53, interpreter);
 
     // Im aktuellen Verzeichnis genügt der Name: "kestrav-cmd /c Kestrav.bat" im Terminaltitel.
-    std::string verzeichnis = AktuellesVerzeichnis();
+    std::string verzeichnis = HostArbeitsverzeichnis();
     if (datei.size() > verzeichnis.size() + 1 &&
         datei.compare(0, verzeichnis.size(), verzeichnis) == 0 &&
         datei[verzeichnis.size()] == '/' &&

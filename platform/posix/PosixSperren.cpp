@@ -2,6 +2,7 @@
 
 #include "platform/Laufzeitfehler.h"
 #include "platform/posix/Fehlernummern.h"
+#include "platform/posix/Prozessumgebung.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -30,16 +31,6 @@ private:
     int fd_;
 };
 
-std::string AktuellesVerzeichnis() {
-    std::string puffer(4096, '\0');
-    while (!getcwd(puffer.data(), puffer.size())) {
-        if (errno != ERANGE)
-            return "/";
-        puffer.resize(puffer.size() * 2);
-    }
-    return puffer.c_str();
-}
-
 // true: gesperrt; false: hält schon ein anderer. Wo flock fehlt (manche FUSE-Dateisysteme),
 // dient eine Sperre der offenen Datei (OFD), die ebenso je offener Datei gilt.
 bool SperreSetzen(int fd, const std::string& host) {
@@ -67,7 +58,7 @@ bool SperreSetzen(int fd, const std::string& host) {
 
 std::unique_ptr<Laufsperre> PosixSperren::Nehmen(const Text& verzeichnis) {
     const std::optional<std::string> ort =
-        laufwerke_.NachHost(verzeichnis, laufwerke_.AusHost(AktuellesVerzeichnis()));
+        laufwerke_.NachHost(verzeichnis, laufwerke_.AusHost(HostArbeitsverzeichnis()));
     if (!ort)
         throw Laufzeitfehler(76, NachUtf8(verzeichnis));
     const std::string host = (*ort == "/" ? "" : *ort) + "/" + SPERRDATEI;
