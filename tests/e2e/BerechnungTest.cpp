@@ -104,20 +104,4 @@ TEST_F(Laufumgebung, AufraeumenVorJedemLaufUndKeineDoppeltenSchalter) {
               0u);
 }
 
-// Eine Ausgabedatei, die sich nicht schreiben lässt (hier ein gleichnamiger Ordner): die
-// Fehlermeldung mit ihrem Text, das Fenster frei, Kestrav.bat bleibt liegen.
-TEST_F(Laufumgebung, NichtSchreibbareAusgabeZeigtDenFehler) {
-    Datei("igs20.atx", AntexBeispiel());
-    std::filesystem::create_directory(t.arbeit / "_ergebnis_283.PYXZ");
-    Berechnen();
-    ErwarteMeldungen(
-        {UeberschreibenFrage,
-         {u"Fehlerart: [Fehler beim Zugriff auf Pfad/Datei. Entfernen Sie eventellen \n"
-          u"Schreibschutz und erlauben Sie Schreib/Lösch- und Leserechte]!\n\nBitte alle "
-          u"Dateien schließen, Daten bereinigen und die Berechnung neu starten!",
-          u"Achtung Fehler!", Knoepfe::OK, Symbol::Ausrufezeichen, 1}});
-    ErwarteAbgebrochen();
-    EXPECT_TRUE(Vorhanden("Kestrav.bat"));
-}
-
 } // namespace
