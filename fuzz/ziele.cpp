@@ -5,22 +5,17 @@
 #include "RinexLeser.h"
 #include "RinexSchreiber.h"
 #include "cmd/Stapelzeile.h"
-#include "evaluation/Ausgabe.h"
 #include "evaluation/Qualitaet.h"
 #include "hilfen/Attrappen.h"
 #include "platform/Laufzeitfehler.h"
-#include "platform/Zahlen.h"
 #include "platform/posix/PosixPapierkorb.h"
 #include "platform/posix/PosixSperren.h"
-#include "run/Antex.h"
 #include "run/Lauf.h"
 #include "shell/Basisformular.h"
 #include "shell/Einstellungen.h"
 #include "station/Zeilensuche.h"
-#include "station/clsString.h"
 #include "station/modKestrav.h"
 
-#include <cmath>
 #include <cstring>
 #include <iterator>
 #include <optional>
@@ -87,24 +82,6 @@ struct Formular {
         : umgebung{ds, prozesse, schleife, dialoge, programm, system, papierkorb, sperren} {}
 };
 
-// Führende Zahl und Rundung: endlich, Leerzeichen zählen nicht, ein fremdes Zeichen beendet.
-void Zahlen(Eingabe& eingabe) {
-    const Text text = AusWindows1252(eingabe.Rest());
-    const double wert = FuehrendeZahl(text);
-    Pruefen(std::isfinite(wert), "FuehrendeZahl ist endlich");
-    Pruefen(FuehrendeZahl(Entfernen(Entfernen(text, u" "), u"\t")) == wert,
-            "Leerzeichen und Tabulatoren ändern die Zahl nicht");
-    Pruefen(FuehrendeZahl(text + u"x1") == wert, "ein fremdes Zeichen beendet die Zahl");
-    Pruefen(FuehrendeZahl(u"x" + text) == 0.0, "ohne führende Zahl 0");
-    if (auto ganz = GanzzahlGerundet(wert)) {
-        Pruefen(std::fabs(*ganz - wert) <= 0.5, "Rundung auf die nächste Ganzzahl");
-        Pruefen(std::fabs(*ganz - wert) != 0.5 || *ganz % 2 == 0, "halbe Werte zur geraden Zahl");
-    } else {
-        Pruefen(std::fabs(wert) > 2147483647.0, "nur Werte außerhalb von 32 Bit ohne Ganzzahl");
-    }
-    IstZahl(text);
-}
-
 // Zeilenweises Lesen über den POSIX-Dateidienst gegen das Modell, ganz und in Stücken.
 void Zeilenleser(Eingabe& eingabe) {
     const std::uint8_t steuer = eingabe.Byte();
@@ -135,29 +112,6 @@ void Zeilenleser(Eingabe& eingabe) {
         return true;
     });
     Pruefen(zeile.empty() && zusammengesetzt == alle, "Stücke ergeben die Zeilen");
-}
-
-// FeldAusZeile und LeerzeichenBereinigen bei jedem Text, Trenner und Feldindex.
-void Felder(Eingabe& eingabe) {
-    const long n = static_cast<signed char>(eingabe.Byte());
-    const Text trenner = AusWindows1252(eingabe.Stueck());
-    const Text text = AusWindows1252(eingabe.Rest());
-    const Text feld = FeldAusZeile(text, n, trenner);
-    Pruefen(Getrimmt(feld), "Feld ohne Leerzeichen außen");
-    Pruefen(!(n < 1 || text.empty()) || feld.empty(), "kein Feld vor dem ersten oder im leeren");
-    if (!trenner.empty()) {
-        long felder = text.empty() ? 0 : 1;
-        for (std::size_t p = text.find(trenner); p != Text::npos && !text.empty();
-             p = text.find(trenner, p + trenner.size()))
-            ++felder;
-        Pruefen(feld.find(trenner) == Text::npos, "ein Feld enthält den Trenner nicht");
-        Pruefen(FeldAusZeile(text, felder + 1, trenner).empty(), "hinter dem letzten Feld nichts");
-        Pruefen(Enthaelt(text, feld), "ein Feld ist ein Stück des Textes");
-    }
-    const Text bereinigt = LeerzeichenBereinigen(text);
-    Pruefen(Getrimmt(bereinigt) && !Enthaelt(bereinigt, u"  "), "bereinigt ohne Doppelblank");
-    Pruefen(LeerzeichenBereinigen(bereinigt) == bereinigt, "ein zweites Mal ändert nichts");
-    Pruefen(Entfernen(bereinigt, u" ") == Entfernen(text, u" "), "nur Leerzeichen fallen weg");
 }
 
 // OBSERVER-Suche: ZeileSuchen (erste Zeile mit dem Text, sonst die letzte) und ErsteZeileMit.
@@ -205,29 +159,6 @@ void Stapelzeile(Eingabe& eingabe) {
     Pruefen(zusammen == ohneEnden, "außer den Zeilenenden geht kein Byte verloren");
 }
 
-// ANTEX-Rumpf hinter der ersten Marke bis zu einer zweiten; der Puffer gibt zurück, was hineinkam.
-void Antex(Eingabe& eingabe) {
-    constexpr TextSicht Marke = u"END OF HEADER";
-    const std::size_t teile = eingabe.Byte() % 4 + 1;
-    const Text inhalt = AusWindows1252(eingabe.Rest());
-    clsString puffer;
-    const std::size_t teil = inhalt.size() / teile + 1;
-    for (std::size_t pos = 0; pos < inhalt.size(); pos += teil)
-        puffer.Add(inhalt.substr(pos, teil));
-    Pruefen(puffer.Result() == inhalt, "clsString gibt zurück, was hineinkam");
-    Pruefen(puffer.Kapazitaet() >= inhalt.size(), "Kapazität reicht für den Inhalt");
-    const std::size_t erste = inhalt.find(Marke);
-    try {
-        const Text rumpf = AntexRumpf(puffer.Result());
-        Pruefen(erste != Text::npos && rumpf.find(Marke) == Text::npos && Getrimmt(rumpf),
-                "Rumpf nur mit Marke, ohne Marke darin und ohne Leerzeichen außen");
-        const Text dahinter = TrimmenLinks(TextSicht(inhalt).substr(erste + Marke.size()));
-        Pruefen(dahinter.compare(0, rumpf.size(), rumpf) == 0, "Rumpf direkt hinter der Marke");
-    } catch (const Laufzeitfehler& fehler) {
-        Pruefen(erste == Text::npos && fehler.nummer() == 9, "nur ohne Marke Laufzeitfehler 9");
-    }
-}
-
 // Qualitätstests mit beliebigen Grenzwerten: je Warnung eine Marke " *", "_" wird Leerzeichen.
 void Ergebnisliste(Eingabe& eingabe) {
     Grenzwerte g;
@@ -246,21 +177,6 @@ void Ergebnisliste(Eingabe& eingabe) {
         Ersetzen(erwartet.substr(0, erwartet.size() - 2 * ergebnis.warnungen), u" ", u"   ");
     Pruefen(ErgebniszeilePruefen(gedehnt, g).warnungen == ergebnis.warnungen,
             "Leerzeichen zwischen den Spalten zählen nicht");
-}
-
-// Höhe aus der Lösungsdatei: Feld 2 am Doppelpunkt, rechtsbündig in mindestens acht Zeichen.
-void Loesungshoehe(Eingabe& eingabe) {
-    FuzzLaufwerk& laufwerk = FuzzLaufwerk::Instanz();
-    const Text pfad = laufwerk.Ablegen("_ergebnis_np01_sol.txt", eingabe.Rest());
-    const Text zeile = ZeileSuchen(laufwerk.Dateien(), pfad, u"NHN-Höhe [m]");
-    const Text hoehe = HoeheAusLoesungszeile(zeile);
-    Pruefen(hoehe.find(u':') == Text::npos && Getrimmt(hoehe), "Höhe getrimmt, ohne Doppelpunkt");
-    Pruefen(hoehe.empty() || zeile.find(u':') != Text::npos, "Höhe nur hinter einem Doppelpunkt");
-    const Text feld = RechtsBuendig8(hoehe);
-    Pruefen(feld.size() == std::max<std::size_t>(8, hoehe.size()), "mindestens acht Zeichen");
-    Pruefen(feld.compare(feld.size() - hoehe.size(), hoehe.size(), hoehe) == 0 &&
-                feld.find_first_not_of(u' ') >= feld.size() - hoehe.size(),
-            "links nur Leerzeichen, rechts die Höhe");
 }
 
 // Fehlerpfad mit beliebigen Fehlerdateien: jede Zeile getrimmt hinter einem LF; ohne gleichzeitige
@@ -434,16 +350,9 @@ struct Ziel {
 };
 
 constexpr Ziel Ziele[] = {
-    {"zahlen", Zahlen},
-    {"zeilenleser", Zeilenleser},
-    {"felder", Felder},
-    {"rinexkopf", Rinexkopf},
-    {"stapelzeile", Stapelzeile},
-    {"antex", Antex},
-    {"ergebnisliste", Ergebnisliste},
-    {"loesungshoehe", Loesungshoehe},
-    {"fehlerdateien", Fehlerdateien},
-    {"einstellungen", Einstellungen},
+    {"zeilenleser", Zeilenleser},     {"rinexkopf", Rinexkopf},
+    {"stapelzeile", Stapelzeile},     {"ergebnisliste", Ergebnisliste},
+    {"fehlerdateien", Fehlerdateien}, {"einstellungen", Einstellungen},
     {"simrinex", Simrinex},
 };
 

@@ -25,11 +25,9 @@ protected:
 
     // Protokolliert cwd, $0 und die Argumente in einer Zeile, endet mit exitcode.
     static void Engine(const fs::path& datei, int exitcode = 0) {
-        BytesSchreiben(datei,
-                       "#!/bin/sh\nprintf '%s|' \"$(pwd -P)\" \"$0\" \"$@\" >> \"$PROTOKOLL\"\n"
-                       "echo >> \"$PROTOKOLL\"\nexit " +
-                           std::to_string(exitcode) + "\n");
-        fs::permissions(datei, fs::perms::owner_all, fs::perm_options::add);
+        Skript(datei, "printf '%s|' \"$(pwd -P)\" \"$0\" \"$@\" >> \"$PROTOKOLL\"\n"
+                      "echo >> \"$PROTOKOLL\"\nexit " +
+                          std::to_string(exitcode));
     }
     // Was Engine für diesen Aufruf protokolliert.
     std::string Aufruf(const fs::path& programm, const std::vector<std::string>& argumente) {
@@ -100,8 +98,7 @@ TEST_F(KestravCmd, WindowsProgrammLaeuftUeberDenStarter) {
 TEST_F(KestravCmd, ExitcodeDesLetztenBefehlsUndFehlendes) {
     for (int n : {0, 3, 7})
         Engine(vexlo / ("e" + std::to_string(n)), n);
-    BytesSchreiben(vexlo / "sig", "#!/bin/sh\nkill -KILL $$\n");
-    fs::permissions(vexlo / "sig", fs::perms::owner_all, fs::perm_options::add);
+    Skript(vexlo / "sig", "kill -KILL $$");
     const std::pair<const char*, int> faelle[] = {
         {"", 0},
         {"c:\\programme\\vexlo\\e0\r\nc:\\programme\\vexlo\\e7", 7},

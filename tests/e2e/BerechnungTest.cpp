@@ -1,4 +1,5 @@
-// Ganze Läufe: Jobdatei Byte für Byte, Reihenfolge der Punkte, Aufräumen über zwei Läufe.
+// Ganze Läufe: Jobdatei Byte für Byte, Reihenfolge der Punkte, Aufräumen über zwei Läufe. Die
+// Pause am Ende jedes Punktes zeigt der Demotag von kestrav-stapel.
 #include "Laufumgebung.h"
 
 #include <algorithm>
@@ -19,20 +20,6 @@ std::string BoZeile(const std::string& programm, const std::string& virt, const 
     return Vexlo + programm + " " + virt + " " + punkt + " +FE_ergebnis_" + stamm +
            "_list.txt +FS_ergebnis_" + stamm + "_sol.txt +FL_ergebnis_" + stamm + "_log.txt " + bo +
            "\r\n";
-}
-
-TEST_F(Laufumgebung, JobdateiMitPauseByteFuerByte) {
-    form.VexloBildschirmausgabe.SetzeWert(1);
-    Datei("igs20.atx", AntexBeispiel());
-
-    Berechnen();
-
-    ASSERT_EQ(starts.size(), 1u);
-    EXPECT_EQ(starts[0].jobdatei, QelZeile("qel2", "np012830.23o") +
-                                      BoZeile("bo2", "virt283.23o", "np012830.23o") + "pause\r\n");
-    ASSERT_EQ(t.prozesse.starts.size(), 1u);
-    EXPECT_EQ(t.prozesse.starts[0].programm, u"Kestrav.bat");
-    EXPECT_EQ(t.prozesse.starts[0].stil, Fensterstil::NormalMitFokus);
 }
 
 // Version 1 ohne Pause, ungewöhnliche Namen, leerer Beobachtungstag: je Punkt ein Stapel in der
@@ -102,22 +89,6 @@ TEST_F(Laufumgebung, AufraeumenVorJedemLaufUndKeineDoppeltenSchalter) {
                              "/VIRT283.23O\r\nDeletionDate=20",
                          0),
               0u);
-}
-
-// Eine Ausgabedatei, die sich nicht schreiben lässt (hier ein gleichnamiger Ordner): die
-// Fehlermeldung mit ihrem Text, das Fenster frei, Kestrav.bat bleibt liegen.
-TEST_F(Laufumgebung, NichtSchreibbareAusgabeZeigtDenFehler) {
-    Datei("igs20.atx", AntexBeispiel());
-    std::filesystem::create_directory(t.arbeit / "_ergebnis_283.PYXZ");
-    Berechnen();
-    ErwarteMeldungen(
-        {UeberschreibenFrage,
-         {u"Fehlerart: [Fehler beim Zugriff auf Pfad/Datei. Entfernen Sie eventellen \n"
-          u"Schreibschutz und erlauben Sie Schreib/Lösch- und Leserechte]!\n\nBitte alle "
-          u"Dateien schließen, Daten bereinigen und die Berechnung neu starten!",
-          u"Achtung Fehler!", Knoepfe::OK, Symbol::Ausrufezeichen, 1}});
-    ErwarteAbgebrochen();
-    EXPECT_TRUE(Vorhanden("Kestrav.bat"));
 }
 
 } // namespace

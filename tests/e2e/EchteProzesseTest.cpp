@@ -1,9 +1,10 @@
 // Ganze Läufe mit echten Prozessen: kestrav-cmd führt Kestrav.bat aus, kleine Shell-Skripte
 // stehen für die Engine-Module und schreiben auf, wo und womit sie gerufen wurden. Feindliche
 // Namen erreichen keine Shell und gelten nicht als Schalter; ein Abbruch lässt die Engine ihren
-// Stapel beenden. Eine dünn besetzte RINEX-Datei von 1 GB erschöpft die Zuordnung nicht.
+// Stapel beenden.
 #include "Laufumgebung.h"
 
+#include "hilfen/Prozesslauf.h"
 #include "platform/posix/PosixProzesse.h"
 #include "run/Vorbereitung.h"
 
@@ -55,18 +56,16 @@ protected:
     // Bo schreibt erst nach einer Weile eine Ergebnisliste unter dem Namen aus "+FE", damit ein zu
     // früh endendes Warten den nächsten Punkt vorzeitig beginnen ließe.
     void Engine(const std::string& modul) {
-        const fs::path datei = t.vexlo / modul;
-        BytesSchreiben(datei, "#!/bin/sh\n"
-                              "{ printf '%s %s' \"$(basename \"$0\")\" \"$(pwd -P)\"\n"
-                              "  for a in \"$@\"; do printf ' [%s]' \"$a\"; done; echo; } >> "
-                              "\"$KESTRAV_TEST_PROTOKOLL\"\n"
-                              "case \"$0\" in\n"
-                              "  *qel*) sleep \"${KESTRAV_TEST_QELZEIT:-0}\"; : > virt283.23o ;;\n"
-                              "  *) sleep 0.1; for a in \"$@\"; do case \"$a\" in\n"
-                              "       +FE*) printf 'RovN\\r\\n%s 1 2 3 high 1 95 12 7.5 1.8\\r\\n' "
-                              "\"$2\" > \"${a#+FE}\" ;; esac; done ;;\n"
-                              "esac\n");
-        fs::permissions(datei, fs::perms::owner_all, fs::perm_options::add);
+        Skript(t.vexlo / modul,
+               "{ printf '%s %s' \"$(basename \"$0\")\" \"$(pwd -P)\"\n"
+               "  for a in \"$@\"; do printf ' [%s]' \"$a\"; done; echo; } >> "
+               "\"$KESTRAV_TEST_PROTOKOLL\"\n"
+               "case \"$0\" in\n"
+               "  *qel*) sleep \"${KESTRAV_TEST_QELZEIT:-0}\"; : > virt283.23o ;;\n"
+               "  *) sleep 0.1; for a in \"$@\"; do case \"$a\" in\n"
+               "       +FE*) printf 'RovN\\r\\n%s 1 2 3 high 1 95 12 7.5 1.8\\r\\n' "
+               "\"$2\" > \"${a#+FE}\" ;; esac; done ;;\n"
+               "esac");
     }
 
     void Punkte(Listenfeld& liste, const std::vector<std::string>& namen) {

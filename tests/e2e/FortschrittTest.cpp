@@ -1,7 +1,5 @@
-// Fortschrittsanzeige mit der virtuellen Uhr, Abbruch während des Laufs, Fehler beim Start.
+// Fortschrittsanzeige mit der virtuellen Uhr, Abbruch während des Laufs, Fehler eines Punktes.
 #include "Laufumgebung.h"
-
-#include "platform/Laufzeitfehler.h"
 
 #include <algorithm>
 #include <map>
@@ -94,19 +92,6 @@ INSTANTIATE_TEST_SUITE_P(Zeitpunkte, Abbruch,
                          ::testing::Values(AbbruchFall{"BeimSammeln", 0, 0},
                                            AbbruchFall{"WaehrendDesWartens", 2500, 1}),
                          Fallname);
-
-TEST_F(Fortschritt, StapelNichtStartbarGehtInDenFehlerpfad) {
-    t.prozesse.engine = [](const Text&) { throw Laufzeitfehler(53, "Kestrav.bat"); };
-
-    Berechnen();
-
-    EXPECT_EQ(t.prozesse.starts.size(), 1u);
-    // Nach dem Fehlerpfad bleibt die Jobdatei des Punktes liegen.
-    EXPECT_TRUE(Vorhanden("Kestrav.bat"));
-    EXPECT_EQ(t.dialoge.protokoll.back().meldung.titel, u"Achtung Fehler!");
-    EXPECT_NE(form.zustand.Fehlerbeschreibung.find(u"Datei nicht gefunden"), Text::npos);
-    ErwarteAbgebrochen();
-}
 
 // Der erste Punkt findet schon ein umbenanntes Qel-Log vor: seins lässt sich nicht umbenennen
 // (Laufzeitfehler 58). Liegt dabei der Fehlerbericht der Engine über fehlende gleichzeitige

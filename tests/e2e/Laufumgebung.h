@@ -1,6 +1,7 @@
 #pragma once
 // Ein Berechnungslauf im temporären Laufwerk C: mit der Prozess-Attrappe: jeder Stapelstart hält
 // fest, was die Engine in diesem Moment im Arbeitsverzeichnis vorfände.
+#include "hilfen/Faelle.h"
 #include "hilfen/TestUmgebung.h"
 #include "run/Lauf.h"
 
@@ -64,19 +65,6 @@ public:
 };
 
 class Laufumgebung : public ::testing::Test, public Testlauf {};
-
-// Fälle mit einem Feld "name" erscheinen in Meldungen und Testnamen von GoogleTest unter diesem
-// Namen. Im unbenannten Namensraum, damit die Suche über die Fälle der Testdateien sie findet.
-namespace {
-template <typename Fall>
-requires requires(Fall f) {
-    f.name;
-}
-void PrintTo(const Fall& fall, std::ostream* aus) {
-    *aus << fall.name;
-}
-const auto Fallname = [](const auto& info) { return std::string(info.param.name); };
-} // namespace
 
 // Die Fragen und die Abbruchmeldung, wie sie erscheinen.
 inline const Meldung UeberschreibenFrage{u"Alle Ergebnisdateien werden jetzt überschrieben!   ",

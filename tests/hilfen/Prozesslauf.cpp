@@ -2,8 +2,11 @@
 
 #include "hilfen/TempVerzeichnis.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -53,4 +56,46 @@ Prozesslauf ProzessAusfuehren(const Prozessaufruf& aufruf) {
     lauf.ausgabe = BytesLesen(ausgaben / "aus");
     lauf.fehler = BytesLesen(ausgaben / "err");
     return lauf;
+}
+
+void Skript(const std::filesystem::path& datei, const std::string& rumpf) {
+    BytesSchreiben(datei, "#!/bin/sh\n" + rumpf + "\n");
+    std::filesystem::permissions(datei, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add);
+}
+
+std::map<std::string, std::string> StapelUmgebung(const std::filesystem::path& ort,
+                                                  const std::string& anzeige) {
+    return {{"KESTRAV_LAUFWERK_C", (ort / "c").string()},
+            {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
+            {"KESTRAV_ANZEIGE", anzeige},
+            {"XDG_DATA_HOME", (ort / "xdg").string()},
+            {"DISPLAY", ""},
+            {"WAYLAND_DISPLAY", ""}};
+}
+
+std::vector<std::string> Worte(const std::string& text) {
+    std::istringstream s(text);
+    std::vector<std::string> worte;
+    for (std::string w; s >> w;)
+        worte.push_back(w);
+    return worte;
+}
+
+std::vector<std::string> CrLfZeilen(const std::string& bytes) {
+    EXPECT_TRUE(bytes.empty() || bytes.ends_with("\r\n")) << "letzte Zeile ohne CR LF";
+    std::vector<std::string> zeilen;
+    for (std::size_t anfang = 0, ende; anfang < bytes.size(); anfang = ende + 2) {
+        ende = std::min(bytes.find("\r\n", anfang), bytes.size());
+        zeilen.push_back(bytes.substr(anfang, ende - anfang));
+        EXPECT_EQ(zeilen.back().find_first_of("\r\n"), std::string::npos)
+            << "Zeilenende ohne CR LF";
+    }
+    return zeilen;
+}
+
+std::string RinexKopf(const std::string& observer) {
+    return "     2.11           OBSERVATION DATA    M (MIXED)           RINEX VERSION / TYPE\r\n" +
+           observer + std::string(60 - observer.size(), ' ') + "OBSERVER / AGENCY\r\n" +
+           std::string(60, ' ') + "END OF HEADER\r\n";
 }

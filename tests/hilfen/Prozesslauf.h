@@ -26,3 +26,15 @@ int ProzessStarten(const Prozessaufruf& aufruf, const std::filesystem::path& aus
 Prozesslauf ProzessAusfuehren(const Prozessaufruf& aufruf);
 // Exitcode nach waitpid, -1 bei einem Signal.
 int AufEndeWarten(int pid);
+
+// Ausführbares Shell-Skript; die Kopfzeile wird ergänzt.
+void Skript(const std::filesystem::path& datei, const std::string& rumpf);
+// Umgebung für kestrav-stapel ohne Bildschirm: C: und Papierkorb unter ort, echtes kestrav-cmd.
+std::map<std::string, std::string> StapelUmgebung(const std::filesystem::path& ort,
+                                                  const std::string& anzeige = "/bin/true");
+// Wörter eines Textes, durch Leerraum getrennt.
+std::vector<std::string> Worte(const std::string& text);
+// Zeilen mit CR LF; jede andere Zeilentrennung lässt den Test scheitern.
+std::vector<std::string> CrLfZeilen(const std::string& bytes);
+// RINEX-2-Kopf mit diesem OBSERVER, CR LF.
+std::string RinexKopf(const std::string& observer);

@@ -89,15 +89,6 @@ TEST_F(EinstellungenTest, AusgelieferteDateiBleibtBeimSpeichernByteGleich) {
     EXPECT_EQ(Bytes(), ausgeliefert);
 }
 
-TEST_F(EinstellungenTest, LadenOhneDatei) {
-    EinstellungenLaden(form);
-    EXPECT_EQ(form.VexloVersion.Wert() + u"|" + form.QelWeitereParameter.Wert() + u"|" +
-                  form.Satellitenanzahl.Wert(),
-              u"2| -A|4");
-    EinstellungenSpeichern(form);
-    EXPECT_EQ(Bytes(), "\r\n");
-}
-
 // Die Regeln der Kästchen beim Laden ändern die gespeicherten Parameter nicht; die Systeme werden
 // ohne Rücksicht auf Groß-/Kleinschreibung erkannt und groß zurückgeschrieben.
 TEST_F(EinstellungenTest, GespeicherteTexteGewinnenÜberDieRegeln) {

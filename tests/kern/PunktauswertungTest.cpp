@@ -50,24 +50,6 @@ TEST_F(Punktauswertung, EllipsoidischeHoeheUndQelFehler) {
     ErwarteLaufzeitfehler(58, [&] { PunktAuswerten(form); });
 }
 
-// Normalhöhen: der erste Punkt ohne Ergebnisliste und Lösung, der zweite mit. Die Kopfzeile steht
-// trotzdem vorn; die Höhe steht rechtsbündig in acht Zeichen hinter zwei Leerzeichen.
-TEST_F(Punktauswertung, NormalhoeheErsterPunktOhneListe) {
-    env.EngineInstallieren();
-    form.QelHöheDhhn.Waehlen();
-    Punkt(u"np012830.23o", u"np012830");
-    PunktAuswerten(form);
-    Punkt(u"np022830.23o", u"np022830");
-    env.Arbeitsdatei("_ergebnis_np022830_list.txt", kKopf + "np02 1 2 3 high 1 95 12 7.5 1.8\r\n");
-    env.Arbeitsdatei("_ergebnis_np022830_sol.txt", "Loesung\r\nNHN-H\xF6he [m]: 123.456\r\n");
-    PunktAuswerten(form);
-    EXPECT_EQ(Datei("_ergebnis_283.mini"), kKopf.substr(0, kKopf.size() - 2) + "  NHN-H\xF6he\r\n" +
-                                               " * * * *          \r\n" +
-                                               "np02 1 2 3 high 1 95 12 7.5 1.8   123.456\r\n");
-    EXPECT_EQ(Datei("_ergebnis_283.PYXZ"), "* * * \r\nnp02 1 2 123.456\r\n");
-    EXPECT_EQ(form.zustand.Warnungsanzahl, 4);
-}
-
 // Nur fehlende gleichzeitige Beobachtungen führen zum nächsten Punkt, und nur unter 30000
 // Warnungen; sonst kommt der Fehlerbericht mit den Zeilen der Engine, und die Antennenschalter
 // gehen.

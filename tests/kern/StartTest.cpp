@@ -87,7 +87,7 @@ TEST(Start, SystembreiteAusDerBeschreibung) {
 // Befehlszeile -> Startargument, aktuelles Verzeichnis und Arbeitsverzeichnis des Prozesses; ohne
 // Rückstrich wird nur ein Laufwerkswechsel versucht, der scheitert und nichts ändert.
 TEST(Start, BefehlszeileWirdStartargumentUndVerzeichnis) {
-    for (int fall = 0; fall < 4; ++fall) {
+    for (int fall = 0; fall < 5; ++fall) {
         SCOPED_TRACE(fall);
         TestUmgebung t;
         t.EngineInstallieren();

@@ -1,6 +1,7 @@
 #pragma once
 // Gemeinsames der Prozesstests: Laufwerk C: in einem Temp-Ordner, Arbeitsverzeichnis darin als
 // aktuelles Verzeichnis, Umgebungsvariablen, die nach dem Test wieder gelten wie vorher.
+#include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
 #include "platform/Laufzeitfehler.h"
 #include "platform/posix/PosixProzesse.h"
@@ -55,12 +56,6 @@ protected:
         if (!gesichert_.count(name))
             gesichert_[name] = alt ? std::optional<std::string>(alt) : std::nullopt;
         wert.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), wert.c_str(), 1);
-    }
-    // Ausführbares Shell-Skript (Kopfzeile wird ergänzt).
-    static void Skript(const std::filesystem::path& datei, const std::string& rumpf) {
-        BytesSchreiben(datei, "#!/bin/sh\n" + rumpf + "\n");
-        std::filesystem::permissions(datei, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add);
     }
     // Skript, das seine Argumente nach printf-Format in die Datei schreibt, erst unter anderem
     // Namen: wer auf die Datei wartet, liest nie eine halbe.

@@ -1,6 +1,8 @@
 #include "station/Zeilensuche.h"
 #include "TempLaufwerke.h"
 
+#include "hilfen/Faelle.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -21,7 +23,6 @@ struct Suchfall {
     const char* name;
     std::string bytes;
     std::optional<std::string> erwartet; // Windows-1252
-    friend void PrintTo(const Suchfall& f, std::ostream* aus) { *aus << f.name; }
 };
 
 const std::string Version = Kopfzeile("     2.11", "RINEX VERSION / TYPE");
@@ -57,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         Suchfall{"LangeTrefferzeileHinten", "x\r" + Lang + Lang + "OBSERVER" + Lang,
                  Lang + Lang + "OBSERVER" + Lang},
         Suchfall{"TrefferOhneZeilenende", "x\r\nOBSERVER", "OBSERVER"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Fallname);
 
 TEST(ErsteZeileMit, FehlendeDateiIstKeinTreffer) {
     TempLaufwerke l;

@@ -19,14 +19,6 @@ const fs::path kDaten = fs::path(KESTRAV_SOURCE_DIR) / "data" / "rtklib-gsi-2005
 const fs::path kGitter = "/usr/share/proj/egm96_15.gtx"; // steht für ein amtliches Gitter
 constexpr double kBasis[3] = {-3978242.4348, 3382841.1715, 3649902.7667};
 
-std::vector<std::string> Worte(const std::string& text) {
-    std::istringstream s(text);
-    std::vector<std::string> w;
-    for (std::string x; s >> x;)
-        w.push_back(x);
-    return w;
-}
-
 std::string Referenzzeile(const char* kennung, double dx) {
     char zeile[128];
     std::snprintf(zeile, sizeof zeile, "%s %.4f %.4f %.4f\n", kennung, kBasis[0] + dx, kBasis[1],
@@ -157,11 +149,7 @@ TEST_F(Rtk, KestravStapelMitVexloRtk) {
           (ort_.Pfad() / "kestrav.ini").string(), "--referenz", "aaaa0920.05o", "--referenz",
           "bbbb0920.05o", "--referenz", "cccc0920.05o", (Tag() / "07590920.05o").string()},
          ort_.Pfad(),
-         {{"KESTRAV_LAUFWERK_C", (ort_.Pfad() / "c").string()},
-          {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
-          {"KESTRAV_ANZEIGE", "/bin/true"},
-          {"DISPLAY", ""},
-          {"WAYLAND_DISPLAY", ""}}});
+         StapelUmgebung(ort_.Pfad())});
     const double sekunden =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
     EXPECT_EQ(lauf.exitcode, 0) << lauf.ausgabe << lauf.fehler;

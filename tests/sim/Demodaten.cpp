@@ -68,23 +68,7 @@ void Demodaten::PunktRechnen(const std::string& neupunkt) {
         ASSERT_TRUE(Geordnet(Job(zeile))) << zeile;
 }
 
-std::vector<std::string> CrLfZeilen(const std::string& bytes) {
-    EXPECT_TRUE(bytes.empty() || bytes.ends_with("\r\n")) << "letzte Zeile ohne CR LF";
-    std::vector<std::string> zeilen;
-    for (std::size_t anfang = 0, ende; anfang < bytes.size(); anfang = ende + 2) {
-        ende = std::min(bytes.find("\r\n", anfang), bytes.size());
-        zeilen.push_back(bytes.substr(anfang, ende - anfang));
-        EXPECT_EQ(zeilen.back().find_first_of("\r\n"), std::string::npos)
-            << "Zeilenende ohne CR LF";
-    }
-    return zeilen;
-}
-
 std::vector<std::string> Spalten(std::string zeile) {
     std::replace(zeile.begin(), zeile.end(), '_', ' ');
-    std::istringstream worte(zeile);
-    std::vector<std::string> spalten;
-    for (std::string w; worte >> w;)
-        spalten.push_back(w);
-    return spalten;
+    return Worte(zeile);
 }

@@ -51,8 +51,5 @@ private:
     std::unique_ptr<TempVerzeichnis> arbeit_;
 };
 
-// Zeilen einer Datei mit CR LF; jede andere Zeilentrennung lässt den Test scheitern.
-std::vector<std::string> CrLfZeilen(const std::string& bytes);
-
 // Spalten einer Ergebnislistenzeile wie Kestrav sie liest: "_" trennt wie ein Leerzeichen.
 std::vector<std::string> Spalten(std::string zeile);

@@ -1,5 +1,6 @@
 // Schlechte Eingaben: nie ein Absturz oder Hänger, immer "FATAL ERROR:" oder eine *.err-Datei.
 #include "Demodaten.h"
+#include "hilfen/Faelle.h"
 
 #include <functional>
 
@@ -19,7 +20,6 @@ struct Fall {
     std::string zeile;   // Modul und Argumente
     std::string meldung; // in qellog.txt oder bo.err; leer: kein Fehler
     bool station;        // virt283.23o entsteht
-    friend void PrintTo(const Fall& f, std::ostream* aus) { *aus << f.name; }
 };
 
 const std::string kQel = "qel2 np012830.23o refa,refb,refc,refd +PRO -e10";
@@ -81,4 +81,4 @@ INSTANTIATE_TEST_SUITE_P(
         // Eine Referenzdatei dient als "virtuelle Station": Bo prüft nicht, woher sie stammt.
         Fall{"KeineGleichzeitigenBeobachtungen", nullptr, "bo2 refa2830.23o np032830.23o" + kBo,
              "VEXLO-error: no simultaneous observations", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Fallname);

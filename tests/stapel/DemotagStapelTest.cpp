@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -26,36 +25,23 @@ std::string Einstellungen() {
     std::string ini = BytesLesen(fs::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini");
     return ini.replace(ini.find("Anzeige Berechnung = 0"), 22, "Anzeige Berechnung = 1");
 }
-std::string Datei(const std::string& name) {
-    return BytesLesen(Tag() / name);
-}
-std::vector<std::string> CrLfZeilenVon(const fs::path& datei) {
-    std::vector<std::string> zeilen;
-    std::istringstream s(BytesLesen(datei));
-    for (std::string z; std::getline(s, z);)
-        zeilen.push_back(z.substr(0, z.size() - (z.ends_with('\r') ? 1 : 0)));
-    return zeilen;
+std::vector<std::string> Zeilen(const std::string& name, const fs::path& tag = Tag()) {
+    return CrLfZeilen(BytesLesen(tag / name));
 }
 
-// Zeilen einer Datei, die jede Zeile mit CR LF beendet und sonst kein CR oder LF enthält.
-std::vector<std::string> CrLfZeilen(const std::string& name) {
-    const std::string bytes = Datei(name);
-    EXPECT_TRUE(bytes.ends_with("\r\n")) << name;
-    std::vector<std::string> zeilen;
-    for (std::size_t anfang = 0, ende; (ende = bytes.find("\r\n", anfang)) != std::string::npos;
-         anfang = ende + 2) {
-        zeilen.push_back(bytes.substr(anfang, ende - anfang));
-        EXPECT_EQ(zeilen.back().find_first_of("\r\n"), std::string::npos) << name;
-    }
-    return zeilen;
-}
-
-std::vector<std::string> Worte(const std::string& zeile) {
-    std::istringstream s(zeile);
-    std::vector<std::string> worte;
-    for (std::string w; s >> w;)
-        worte.push_back(w);
-    return worte;
+// Ein neuer Demotag in ort/name, gerechnet mit diesen Einstellungen (eine eigene Datei:
+// build/bin/kestrav.ini kann ein anderer Lauf verändert haben).
+Prozesslauf DemotagRechnen(const std::string& name, const std::string& ini) {
+    const fs::path ort = gOrt->Pfad();
+    const auto sim = ProzessAusfuehren(
+        {{KESTRAV_BIN_DIR "/vexlo-sim", "--demo", (ort / name).string()}, ort, {}});
+    EXPECT_EQ(sim.exitcode, 0) << sim.fehler;
+    BytesSchreiben(ort / (name + ".ini"), ini);
+    return ProzessAusfuehren(
+        {{KESTRAV_BIN_DIR "/kestrav-stapel", "--ja", "--einstellungen",
+          (ort / (name + ".ini")).string(), (ort / name / "np012830.23o").string()},
+         ort,
+         StapelUmgebung(ort)});
 }
 
 // Höhentext der Lösung hinter "NHN-Höhe [m]:".
@@ -69,26 +55,12 @@ class DemotagStapel : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         gOrt = std::make_unique<TempVerzeichnis>();
-        const fs::path vexlo = gOrt->Pfad() / "c" / "programme" / "vexlo";
-        for (const auto& [schalter, ziel] :
-             {std::pair{"--installieren", vexlo}, {"--demo", Tag()}}) {
-            const auto lauf = ProzessAusfuehren(
-                {{KESTRAV_BIN_DIR "/vexlo-sim", schalter, ziel.string()}, gOrt->Pfad(), {}});
-            ASSERT_EQ(lauf.exitcode, 0) << lauf.fehler;
-        }
-        // Eine eigene Einstellungsdatei: build/bin/kestrav.ini kann ein anderer Lauf verändert
-        // haben.
-        BytesSchreiben(gOrt->Pfad() / "kestrav.ini", Einstellungen());
-        gLauf = ProzessAusfuehren(
-            {{KESTRAV_BIN_DIR "/kestrav-stapel", "--ja", "--einstellungen",
-              (gOrt->Pfad() / "kestrav.ini").string(), (Tag() / "np012830.23o").string()},
-             gOrt->Pfad(),
-             {{"KESTRAV_LAUFWERK_C", (gOrt->Pfad() / "c").string()},
-              {"XDG_DATA_HOME", (gOrt->Pfad() / "xdg").string()},
-              {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
-              {"KESTRAV_ANZEIGE", "/bin/true"},
-              {"DISPLAY", ""},
-              {"WAYLAND_DISPLAY", ""}}});
+        const auto lauf = ProzessAusfuehren({{KESTRAV_BIN_DIR "/vexlo-sim", "--installieren",
+                                              (gOrt->Pfad() / "c/programme/vexlo").string()},
+                                             gOrt->Pfad(),
+                                             {}});
+        ASSERT_EQ(lauf.exitcode, 0) << lauf.fehler;
+        gLauf = DemotagRechnen("tag", Einstellungen());
     }
     static void TearDownTestSuite() { gOrt.reset(); }
 };
@@ -115,9 +87,9 @@ TEST_F(DemotagStapel, MeldungenExitcodeUndAufgeraeumt) {
     }
     EXPECT_TRUE(fs::exists(Tag() / "qel.err"));
     EXPECT_TRUE(fs::exists(Tag() / "_ergebnis_np032830_qelelog.txt"));
-    EXPECT_EQ(BytesLesen(gOrt->Pfad() / "kestrav.ini"), Einstellungen());
+    EXPECT_EQ(BytesLesen(gOrt->Pfad() / "tag.ini"), Einstellungen());
     // Was Engine und "pause" ausgeben, steht im Protokoll statt zwischen den Meldungen.
-    EXPECT_NE(Datei("_ergebnis_283.stapel.log").find("cken Sie eine beliebige Taste"),
+    EXPECT_NE(BytesLesen(Tag() / "_ergebnis_283.stapel.log").find("cken Sie eine beliebige Taste"),
               std::string::npos);
 }
 
@@ -125,16 +97,16 @@ TEST_F(DemotagStapel, MeldungenExitcodeUndAufgeraeumt) {
 // (im Mini-Protokoll rechtsbündig auf acht Stellen): np01 sauber, np02 mit allen fünf Warnungen,
 // np03 ohne Ergebnisliste und Lösung mit vier Marken im Mini-Protokoll und drei in den Koordinaten.
 TEST_F(DemotagStapel, ErgebnisdateienJePunkt) {
-    const auto mini = CrLfZeilen("_ergebnis_283.mini");
-    const auto pyxz = CrLfZeilen("_ergebnis_283.PYXZ");
+    const auto mini = Zeilen("_ergebnis_283.mini");
+    const auto pyxz = Zeilen("_ergebnis_283.PYXZ");
     ASSERT_EQ(mini.size(), 4u);
     ASSERT_EQ(pyxz.size(), 3u);
     for (int i = 0; i < 2; ++i) {
         const std::string stamm = i == 0 ? "_ergebnis_np012830" : "_ergebnis_np022830";
         SCOPED_TRACE(stamm);
-        const auto liste = CrLfZeilen(stamm + "_list.txt");
+        const auto liste = Zeilen(stamm + "_list.txt");
         ASSERT_EQ(liste.size(), 2u);
-        const std::string nhn = Normalhoehe(Datei(stamm + "_sol.txt"));
+        const std::string nhn = Normalhoehe(BytesLesen(Tag() / (stamm + "_sol.txt")));
         EXPECT_EQ(mini[0], liste[0] + "  NHN-H\xF6he"); // jede Liste hat denselben Kopf
         EXPECT_EQ(mini[i + 1], liste[1] + (i == 0 ? "" : " * * * * *") + "  " +
                                    std::string(8 - std::min<std::size_t>(nhn.size(), 8), ' ') +
@@ -151,26 +123,12 @@ TEST_F(DemotagStapel, ErgebnisdateienJePunkt) {
 // hat keine Zeile "NHN-Höhe [m]", Kestrav liest ersatzweise die letzte Zeile, und weil die keinen
 // Doppelpunkt hat, bleibt die Höhenspalte leer, statt die ellipsoidische Höhe zu zeigen.
 TEST_F(DemotagStapel, OhneSbBleibtDieNhnSpalteLeer) {
-    const fs::path tag = gOrt->Pfad() / "ohneSb";
-    ASSERT_EQ(ProzessAusfuehren(
-                  {{KESTRAV_BIN_DIR "/vexlo-sim", "--demo", tag.string()}, gOrt->Pfad(), {}})
-                  .exitcode,
-              0);
     std::string ini = BytesLesen(fs::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini");
-    ini.erase(ini.find(" +Sb"), 4);
-    BytesSchreiben(gOrt->Pfad() / "ohneSb.ini", ini);
-    ProzessAusfuehren({{KESTRAV_BIN_DIR "/kestrav-stapel", "--ja", "--einstellungen",
-                        (gOrt->Pfad() / "ohneSb.ini").string(), (tag / "np012830.23o").string()},
-                       gOrt->Pfad(),
-                       {{"KESTRAV_LAUFWERK_C", (gOrt->Pfad() / "c").string()},
-                        {"XDG_DATA_HOME", (gOrt->Pfad() / "xdg").string()},
-                        {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
-                        {"KESTRAV_ANZEIGE", "/bin/true"},
-                        {"DISPLAY", ""},
-                        {"WAYLAND_DISPLAY", ""}}});
-    const auto liste = CrLfZeilenVon(tag / "_ergebnis_np012830_list.txt");
-    const auto mini = CrLfZeilenVon(tag / "_ergebnis_283.mini");
-    const auto pyxz = CrLfZeilenVon(tag / "_ergebnis_283.PYXZ");
+    DemotagRechnen("ohneSb", ini.erase(ini.find(" +Sb"), 4));
+    const fs::path tag = gOrt->Pfad() / "ohneSb";
+    const auto liste = Zeilen("_ergebnis_np012830_list.txt", tag);
+    const auto mini = Zeilen("_ergebnis_283.mini", tag);
+    const auto pyxz = Zeilen("_ergebnis_283.PYXZ", tag);
     ASSERT_TRUE(liste.size() == 2 && mini.size() == 4 && !pyxz.empty());
     EXPECT_EQ(mini[1], liste[1] + std::string(10, ' ')); // np01 ohne Marken
     const auto w = Worte(liste[1]);

@@ -1,5 +1,6 @@
 // kestrav-stapel als echter Prozess über vorbereiteten Verzeichnissen, mit Shell-Skripten als
 // Rechenkern in einem temporären Laufwerk C:. Meldungen mit Warnungen prüft der Demotag.
+#include "hilfen/Faelle.h"
 #include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
 
@@ -17,17 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Rinex(const std::string& observer) {
-    return "     2.11           OBSERVATION DATA    M (MIXED)           RINEX VERSION / TYPE\r\n" +
-           (observer + std::string(60 - observer.size(), ' ')) + "OBSERVER / AGENCY\r\n" +
-           std::string(60, ' ') + "END OF HEADER\r\n";
-}
-
-void Skript(const fs::path& datei, const std::string& rumpf) {
-    BytesSchreiben(datei, "#!/bin/sh\n" + rumpf);
-    chmod(datei.c_str(), 0755);
-}
-
 // Ein Aufruf: Argumente durch Leerzeichen getrennt (TAG steht für das Tagesverzeichnis, NP für
 // den Neupunkt darin), ob die ANTEX-Datei fehlt, Exitcode, erwarteter Teil der Ausgaben, ob
 // gerechnet wurde und was am Tag anders ist ("ohneRechenkern", "ohneListe", "feindlich").
@@ -41,10 +31,6 @@ struct Aufruf {
     std::string umbau = "";
 };
 
-void PrintTo(const Aufruf& a, std::ostream* os) {
-    *os << a.name;
-}
-
 // Ein Tag mit drei Referenzen und einem Neupunkt; Qel hinterlässt sein Log, Bo Ergebnisliste und
 // Lösung. Eine Datei, die der Benutzer behält, trifft ein Aufräummuster.
 class Tagesordner {
@@ -53,7 +39,7 @@ public:
         if (umbau != "ohneRechenkern")
             BytesSchreiben(vexlo / "bo2.exe", "");
         BytesSchreiben(vexlo / "geoid.bog", "");
-        Skript(vexlo / "qel2", "printf 'Qel ok\\r\\n' > qellog.txt\n");
+        Skript(vexlo / "qel2", "printf 'Qel ok\\r\\n' > qellog.txt");
         Skript(vexlo / "bo2",
                umbau == "ohneListe"
                    ? "exit 0\n"
@@ -61,11 +47,11 @@ public:
                      "5600000.2 101.5 high 1 95 12 7.5 1.8\\r\\n' \"${2%%.*}\" > \"${3#+FE}\"\n"
                      "printf 'NHN-H\\366he [m]: 55.125\\r\\n' > \"${4#+FS}\"\n");
         for (const char* ref : {"aaaa2830.23o", "bbbb2830.23o", "cccc2830.23o"})
-            BytesSchreiben(tag / ref, Rinex("SAPOS"));
-        BytesSchreiben(tag / "np012830.23o", Rinex("Messtrupp"));
+            BytesSchreiben(tag / ref, RinexKopf("SAPOS"));
+        BytesSchreiben(tag / "np012830.23o", RinexKopf("Messtrupp"));
         BytesSchreiben(tag / "Festpunkte.koord", "bleibt\r\n");
         if (umbau == "feindlich")
-            BytesSchreiben(tag / "x\ntouch PWNED\n2830.23o", Rinex("Messtrupp"));
+            BytesSchreiben(tag / "x\ntouch PWNED\n2830.23o", RinexKopf("Messtrupp"));
         if (!ohneAntex)
             BytesSchreiben(tag / "igs.atx", std::string(60, ' ') + "END OF HEADER\r\nANT\r\n");
         // Ein Betrachter, der sich nicht starten lässt: ausführbar, aber kein Programm.
@@ -81,14 +67,7 @@ public:
             liste.push_back(arg == "TAG"  ? tag.string()
                             : arg == "NP" ? (tag / "np012830.23o").string()
                                           : arg);
-        return {liste,
-                temp.Pfad(),
-                {{"KESTRAV_LAUFWERK_C", (temp / "c").string()},
-                 {"KESTRAV_CMD", KESTRAV_BIN_DIR "/kestrav-cmd"},
-                 {"KESTRAV_ANZEIGE", (temp / "kaputt").string()},
-                 {"XDG_DATA_HOME", (temp / "xdg").string()},
-                 {"DISPLAY", ""},
-                 {"WAYLAND_DISPLAY", ""}}};
+        return {liste, temp.Pfad(), StapelUmgebung(temp.Pfad(), (temp / "kaputt").string())};
     }
 
     TempVerzeichnis temp;
@@ -143,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
         Aufruf{"BetrachterScheitert", "--anzeigen TAG", false, 2, "Achtung Fehler!", true},
         Aufruf{"FeindlicherName", "TAG", false, 0, "x<LF>touch PWNED<LF>2830.23o", true,
                "feindlich"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Fallname);
 
 // Alle Dateien eines Ordners mit Inhalt, auch die versteckten.
 std::map<std::string, std::string> Inhalte(const fs::path& ordner) {
@@ -172,10 +151,6 @@ struct Ende {
     const char* grund;
 };
 
-void PrintTo(const Ende& e, std::ostream* os) {
-    *os << e.name;
-}
-
 class HaengenderRechenkern : public ::testing::TestWithParam<Ende>, public Tagesordner {};
 
 // Qel hängt mit einem Kind. Ein zweiter Lauf im Verzeichnis wird abgewiesen und ändert kein Byte;
@@ -183,7 +158,7 @@ class HaengenderRechenkern : public ::testing::TestWithParam<Ende>, public Tages
 TEST_P(HaengenderRechenkern, EndetMitDemStapel) {
     const Ende& e = GetParam();
     Anlegen("", false);
-    Skript(vexlo / "qel2", "sleep 60 & printf $! > kind.pid\nprintf $$ > engine.pid\nwait\n");
+    Skript(vexlo / "qel2", "sleep 60 & printf $! > kind.pid\nprintf $$ > engine.pid\nwait");
     const int pid = ProzessStarten(Aufrufdaten(e.argumente), temp / "aus", temp / "err");
     for (int i = 0; i < 200 && BytesLesen(tag / "engine.pid").empty(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -213,6 +188,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Ende{"SIGINT", SIGINT, "TAG", "durch das Signal SIGINT abgebrochen"},
                       Ende{"SIGKILL", SIGKILL, "TAG", ""},
                       Ende{"Zeitlimit", 0, "--zeitlimit 4 TAG", "np012830.23o rechnet länger"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    Fallname);
 
 } // namespace

@@ -1,10 +1,9 @@
-// Die Qt-Dienste: Meldungen mit deutschen Knöpfen, Dateiauswahl, Mauszeiger und der Betrachter
+// Die Qt-Dienste: Meldungen mit deutschen Knöpfen, Dateiauswahl und der Betrachter
 // für Windows-1252-Dateien.
 #include "hilfen/Prozesslauf.h"
 #include "hilfen/TempVerzeichnis.h"
 #include "ui/qt/Anzeige.h"
 #include "ui/qt/QtDialoge.h"
-#include "ui/qt/QtProgramm.h"
 #include "ui/qt/QtText.h"
 
 #include <QAbstractButton>
@@ -77,17 +76,6 @@ TEST(QtDialoge, DateiauswahlMitTitelFilterUndStartverzeichnis) {
 
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     EXPECT_EQ(dialoge.DateiOeffnen(auswahl), Text());
-}
-
-// Die Sanduhr ist ein Zustand, kein Stapel.
-TEST(QtProgramm, Sanduhr) {
-    QtProgramm programm;
-    programm.ZeigerSetzen(Mauszeiger::Sanduhr);
-    programm.ZeigerSetzen(Mauszeiger::Sanduhr);
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    programm.ZeigerSetzen(Mauszeiger::Standard);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(Anzeige, LiestWindows1252MitCrLf) {

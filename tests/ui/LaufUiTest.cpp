@@ -31,21 +31,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-void Skript(const fs::path& datei, const std::string& rumpf) {
-    BytesSchreiben(datei, "#!/bin/sh\n" + rumpf);
-    fs::permissions(datei, fs::perms::owner_all, fs::perm_options::add);
-}
-
-std::string Rinex(const std::string& observer) {
-    return "     2.11           OBSERVATION DATA    M (MIXED)           RINEX VERSION / TYPE\r\n" +
-           observer + std::string(60 - observer.size(), ' ') + "OBSERVER / AGENCY\r\n" +
-           std::string(60, ' ') + "END OF HEADER\r\n";
-}
-
-} // namespace
-
 class LaufImFenster : public ::testing::Test {
 protected:
     LaufImFenster() {
@@ -72,9 +57,9 @@ protected:
                "\"${3#+FE}\"\n"
                "printf 'NHN-H\\366he [m]: 55.125\\r\\n' > \"${4#+FS}\"\n");
         for (const char* referenz : {"aaaa2830.23o", "bbbb2830.23o", "cccc2830.23o"})
-            env.Arbeitsdatei(referenz, Rinex("SAPOS"));
+            env.Arbeitsdatei(referenz, RinexKopf("SAPOS"));
         for (const char* neupunkt : {"np012830.23o", "np022830.23o"})
-            env.Arbeitsdatei(neupunkt, Rinex("Messtrupp"));
+            env.Arbeitsdatei(neupunkt, RinexKopf("Messtrupp"));
         env.Arbeitsdatei("igs.atx", std::string(60, ' ') + "END OF HEADER\r\nANT\r\n");
 
         fenster = std::make_unique<Hauptfenster>(form);
