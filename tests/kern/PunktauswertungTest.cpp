@@ -76,4 +76,16 @@ TEST_F(Punktauswertung, FehlerpfadGehtNurOhneGleichzeitigeBeobachtungenWeiter) {
     ErwarteLaufzeitfehler(6, [&] { WarnungZaehlen(form); });
 }
 
+// Ohne Warnungen entscheidet der Haken bei "Anzeige Ergebnis", mit Warnungen der bei "Anzeige
+// Warnung", ob das Protokoll im Editor aufgeht.
+TEST_F(Punktauswertung, AbschlussOeffnetDasProtokollNachDemPassendenHaken) {
+    form.ErgebnisAnzeigen.SetzeWert(0);
+    form.FehlerAnzeigen.SetzeWert(1);
+    LaufAbschliessen(form);
+    EXPECT_TRUE(env.prozesse.editor.empty());
+    form.zustand.Warnungsanzahl = 2;
+    LaufAbschliessen(form);
+    EXPECT_EQ(env.prozesse.editor, std::vector<Text>{u"_ergebnis_283.mini"});
+}
+
 } // namespace
