@@ -20,7 +20,6 @@ TEST(Fehlertabelle, BeschreibungenWortgetreu) {
          u"vergeben, falsche RINEX-Version"},
         {75, u"Fehler beim Zugriff auf Pfad/Datei. Entfernen Sie eventellen \n"
              u"Schreibschutz und erlauben Sie Schreib/Lösch- und Leserechte"},
-        {402, u"Das oberste gebundene Formular muß zuerst geschlossen oder ausgeblendet werden"},
         {4, u"sonstiger Fehler"},
         {31038, u"sonstiger Fehler"},
     };

@@ -2,7 +2,6 @@
 #include "Pruefhilfen.h"
 #include "hilfen/TestUmgebung.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -87,23 +86,17 @@ TEST(Start, SystembreiteAusDerBeschreibung) {
 // Befehlszeile -> Startargument, aktuelles Verzeichnis und Arbeitsverzeichnis des Prozesses; ohne
 // Rückstrich wird nur ein Laufwerkswechsel versucht, der scheitert und nichts ändert.
 TEST(Start, BefehlszeileWirdStartargumentUndVerzeichnis) {
-    for (int fall = 0; fall < 5; ++fall) {
+    for (int fall = 0; fall < 4; ++fall) {
         SCOPED_TRACE(fall);
         TestUmgebung t;
         t.EngineInstallieren();
         t.InsArbeitsverzeichnis();
         const fs::path tag2 = t.laufwerkC / "daten" / "tag2";
-        const fs::path host = t.temp / "Host Ordner" / "tag1";
         fs::create_directories(tag2);
-        fs::create_directories(host);
-        Text hostWindows = u"z:" + AusUtf8(host.string());
-        std::replace(hostWindows.begin(), hostWindows.end(), u'/', u'\\');
         const std::tuple<Text, Text, Text, fs::path> faelle[] = {
             {u"\"c:\\daten\\tag2\\mess1.24o\"", u"c:\\daten\\tag2\\mess1.24o", u"c:\\daten\\tag2",
              tag2},
             {u"mess1.24o", u"mess1.24o", u"c:\\daten\\tag1", t.arbeit},
-            {u"\"" + AusUtf8((host / "mess1.24o").string()) + u"\"", hostWindows + u"\\mess1.24o",
-             hostWindows, host},
             // Relativ zum Verzeichnis der Shell, wie "kestrav tag1/x.23o".
             {u"../tag2/mess1.24o", u"c:\\daten\\tag2\\mess1.24o", u"c:\\daten\\tag2", tag2},
             // Im Wurzelverzeichnis: der Rückstrich gehört zum Verzeichnis.

@@ -7,7 +7,6 @@
 TEST(clsString, WaechstAufDoppeltePlusStueckUndKostetLinear) {
     clsString s;
     s.Add(Text(100, u'a'));
-    EXPECT_EQ(s.Kapazitaet(), 100u);
     s.Add(u"ä ");
     EXPECT_EQ(s.Kapazitaet(), 202u);
     EXPECT_EQ(s.Result(), Text(100, u'a') + u"ä ");

@@ -10,12 +10,10 @@ TEST(Windows1252, AlleBytesKommenUnveraendertZurueck) {
     EXPECT_EQ(NachWindows1252(AusWindows1252(alle)), alle);
 }
 
-TEST(Windows1252, UmlauteUndSonderzeichen) {
-    EXPECT_EQ(NachWindows1252(u"Höhe"), std::string("H\xF6he"));
-    EXPECT_EQ(AusWindows1252("\x80\x9F"), Text(u"\u20AC\u0178"));
-    EXPECT_EQ(NachWindows1252(u"\u4E2D\u20AC"), std::string("?\x80"));
-    // Die undefinierten Bytes bleiben als Steuerzeichen erhalten.
-    EXPECT_EQ(AusWindows1252("\x81\x8D\x8F\x90\x9D"), Text(u"\u0081\u008D\u008F\u0090\u009D"));
+// Die undefinierten Bytes bleiben als Steuerzeichen erhalten; Fremdes wird "?".
+TEST(Windows1252, SonderzeichenUndFremdes) {
+    EXPECT_EQ(AusWindows1252("\x80\x9F\x81\xFF"), Text(u"\u20AC\u0178\u0081\u00FF"));
+    EXPECT_EQ(NachWindows1252(u"\u4E2D\u20AC\u00FF"), std::string("?\x80\xFF"));
 }
 
 TEST(Utf8, HinUndZurueck) {
@@ -27,31 +25,21 @@ TEST(Utf8, HinUndZurueck) {
     EXPECT_EQ(AusUtf8("\xF4\x8F\xBF\xBF"), Text(u"\U0010FFFF"));
 }
 
-struct ZahlFall {
-    const char16_t* text;
-    double wert;
-};
-
-class FuehrendeZahlTest : public ::testing::TestWithParam<ZahlFall> {};
-
-TEST_P(FuehrendeZahlTest, LiestWieEntworfen) {
-    EXPECT_DOUBLE_EQ(FuehrendeZahl(GetParam().text), GetParam().wert);
+// Ein Komma beendet die Zahl; Exponent und Vorzeichen gelten nur vollständig.
+TEST(FuehrendeZahl, LiestWieEntworfen) {
+    const std::pair<const char16_t*, double> faelle[] = {
+        {u"89,9", 89},       {u"", 0},           {u"abc", 0},
+        {u"  7.5 min", 7.5}, {u"1 2 3", 123},    {u"\t-4.25", -4.25},
+        {u"1e3", 1000},      {u"1.5e-1x", 0.15}, {u"2e", 2},
+        {u".5", 0.5},        {u"+3", 3},         {u"1.2.3", 1.2},
+        {u"-", 0},           {u"1e999", 0}};
+    for (const auto& [text, wert] : faelle)
+        EXPECT_DOUBLE_EQ(FuehrendeZahl(text), wert) << NachUtf8(text);
 }
-
-INSTANTIATE_TEST_SUITE_P(Faelle, FuehrendeZahlTest,
-                         ::testing::Values(ZahlFall{u"89,9", 89}, ZahlFall{u"", 0},
-                                           ZahlFall{u"abc", 0}, ZahlFall{u"  7.5 min", 7.5},
-                                           ZahlFall{u"1 2 3", 123}, ZahlFall{u"\t-4.25", -4.25},
-                                           ZahlFall{u"1e3", 1000}, ZahlFall{u"1.5e-1x", 0.15},
-                                           ZahlFall{u"2e", 2}, ZahlFall{u".5", 0.5},
-                                           ZahlFall{u"+3", 3}, ZahlFall{u"1.2.3", 1.2},
-                                           ZahlFall{u"-", 0}, ZahlFall{u"1e999", 0}));
 
 TEST(GanzzahlGerundet, HalbeZurGeradenZahl) {
     EXPECT_EQ(GanzzahlGerundet(4.5), 4);
     EXPECT_EQ(GanzzahlGerundet(5.5), 6);
-    EXPECT_EQ(GanzzahlGerundet(7.5), 8);
-    EXPECT_EQ(GanzzahlGerundet(6.5), 6);
     EXPECT_EQ(GanzzahlGerundet(-2.5), -2);
     EXPECT_EQ(GanzzahlGerundet(3e10), std::nullopt);
 }
@@ -59,10 +47,8 @@ TEST(GanzzahlGerundet, HalbeZurGeradenZahl) {
 TEST(Textoperationen, EntfernenUndTeile) {
     EXPECT_EQ(Entfernen(u"-e10 -A -A", u" -A"), u"-e10");
     EXPECT_EQ(Entfernen(u"-e10 -a", u" -A"), u"-e10 -a");
-    EXPECT_EQ(Teil(u"abcd1230.12o", 5, 3), u"123");
     EXPECT_EQ(Teil(u"abc", 5, 3), u"");
     EXPECT_EQ(Teil(u"abc", 3, 5), u"c");
-    EXPECT_EQ(Rechts(u"np012830.23o", 3), u"23o");
     EXPECT_EQ(Klein(u"C:\\DATEN\\ÄÖÜ"), u"c:\\daten\\äöü");
     EXPECT_EQ(Trimmen(u"  a b \t "), u"a b \t");
 }
