@@ -108,16 +108,6 @@ public:
 
     void Klicken() { EndeMenü_Click(form); }
 
-    // Die Meldung, dass nichts gespeichert wurde (mit der Fehlernummer), und das sofortige Ende.
-    bool OhneSpeichernBeendet(int nummer) const {
-        if (t.dialoge.protokoll.empty() || t.programmdienst.beendet != 1)
-            return false;
-        const Meldung& gezeigt = t.dialoge.protokoll.back().meldung;
-        const Meldung erwartet = EinstellungenFehlermeldung(form, Laufzeitfehler(nummer));
-        return gezeigt.text == erwartet.text && gezeigt.titel == erwartet.titel &&
-               gezeigt.symbol == Symbol::Ausrufezeichen;
-    }
-
     fs::path ini = t.programm / "kestrav.ini";
     std::string alt = BytesLesen(KESTRAV_SOURCE_DIR "/data/kestrav.ini") + "eigene Zeile\r\n";
 };
@@ -137,7 +127,10 @@ TEST(FehlerBeimBeenden, JederScheiterndeZugriffLaesstDieAlteDateiGanz) {
         beenden.fehler.ScheiternBei(n, 61);
         beenden.Klicken();
         EXPECT_EQ(BytesLesen(beenden.ini), beenden.alt);
-        EXPECT_TRUE(beenden.OhneSpeichernBeendet(61));
+        // Die Meldung, dass nichts gespeichert wurde (mit der Fehlernummer), und das sofortige
+        // Ende.
+        EXPECT_EQ(beenden.t.programmdienst.beendet, 1);
+        beenden.ErwarteMeldungen({EinstellungenFehlermeldung(beenden.form, Laufzeitfehler(61))});
     }
 }
 

@@ -9,9 +9,11 @@
 
 namespace fs = std::filesystem;
 
-class LaufwerkeTest : public Prozesstestbasis {};
+class LaufwerkeAusUmgebung : public Prozesstestbasis {};
+// C: liegt leer im Temp-Ordner, D: daneben, Z: ist "/".
+class LaufwerkeTest : public ::testing::Test, public TempLaufwerke {};
 
-TEST_F(LaufwerkeTest, AusUmgebungMitVorgabenUndVariablen) {
+TEST_F(LaufwerkeAusUmgebung, MitVorgabenUndVariablen) {
     Umgebung("XDG_DATA_HOME", "/daten/xdg");
     Umgebung("KESTRAV_LAUFWERK_C", "");
     Umgebung("KESTRAV_LAUFWERK_M", "/mnt/server/programme/");
@@ -25,14 +27,11 @@ TEST_F(LaufwerkeTest, AusUmgebungMitVorgabenUndVariablen) {
     EXPECT_EQ(Laufwerke::AusUmgebung().Wurzel(u'c'), "/home/vermesser/.local/share/kestrav/c");
 }
 
-TEST(Laufwerke, NachHostKomponentenOhneRuecksichtAufGrossschreibung) {
-    TempVerzeichnis temp;
-    BytesSchreiben(temp / "Daten/Tag1/A.12O", "x");
-    BytesSchreiben(temp / "a.txt", "klein");
-    BytesSchreiben(temp / "A.TXT", "gross");
-    fs::create_directories(temp / "programme/Vexlo");
-    Laufwerke l;
-    l.Setzen(u'c', temp.Pfad().string());
+TEST_F(LaufwerkeTest, NachHostKomponentenOhneRuecksichtAufGrossschreibung) {
+    BytesSchreiben(c / "Daten/Tag1/A.12O", "x");
+    BytesSchreiben(c / "a.txt", "klein");
+    BytesSchreiben(c / "A.TXT", "gross");
+    fs::create_directories(c / "programme/Vexlo");
     struct Fall {
         const char16_t *pfad, *basis;
         const char* erwartet; // unter der Wurzel von C:; nullptr: nicht abbildbar
@@ -53,18 +52,15 @@ TEST(Laufwerke, NachHostKomponentenOhneRuecksichtAufGrossschreibung) {
              {u"c:daten", u"d:\\x", "/Daten"}, // die Basis gilt nur auf ihrem Laufwerk
              {u"q:\\x", u"", nullptr},
              {u"\\\\server\\freigabe\\x", u"c:\\", nullptr}}) {
-        auto erwartet =
-            f.erwartet ? std::optional(temp.Pfad().string() + f.erwartet) : std::nullopt;
-        EXPECT_EQ(l.NachHost(f.pfad, f.basis), erwartet) << NachUtf8(f.pfad);
+        auto erwartet = f.erwartet ? std::optional(c.string() + f.erwartet) : std::nullopt;
+        EXPECT_EQ(laufwerke.NachHost(f.pfad, f.basis), erwartet) << NachUtf8(f.pfad);
     }
 }
 
-TEST(Laufwerke, AusHostUeberLaengsteWurzel) {
-    TempVerzeichnis temp;
+TEST_F(LaufwerkeTest, AusHostUeberLaengsteWurzel) {
     fs::create_directories(temp / "echt/daten");
     fs::create_directory_symlink(temp / "echt", temp / "link");
-    Laufwerke l;
-    l.Setzen(u'z', "/");
+    Laufwerke& l = laufwerke;
     l.Setzen(u'c', "/srv/kestrav/c/");
     l.Setzen(u'M', "/srv/kestrav/c/programme");
     l.Setzen(u'd', (temp / "link").string());
@@ -80,21 +76,19 @@ TEST(Laufwerke, AusHostUeberLaengsteWurzel) {
 // "CASE/Tag1" und "case/tag1" nebeneinander: der klein geschriebene Pfad führt erst zum genauen
 // Treffer, nach dem Merken (auch über eine Kopie) in das gemerkte Verzeichnis, die jüngste Wahl
 // gewinnt.
-TEST(Laufwerke, GemerktesVerzeichnisVorGenauemTreffer) {
-    TempVerzeichnis temp;
-    fs::create_directories(temp / "CASE/Tag1/Unter");
-    fs::create_directories(temp / "case/tag1/unter");
-    Laufwerke l;
-    l.Setzen(u'c', temp.Pfad().string());
+TEST_F(LaufwerkeTest, GemerktesVerzeichnisVorGenauemTreffer) {
+    fs::create_directories(c / "CASE/Tag1/Unter");
+    fs::create_directories(c / "case/tag1/unter");
+    Laufwerke& l = laufwerke;
     const Laufwerke kopie = l;
     auto host = [&](const char16_t* pfad) {
-        return kopie.NachHost(pfad).value().substr(temp.Pfad().string().size());
+        return kopie.NachHost(pfad).value().substr(c.string().size());
     };
     EXPECT_EQ(host(u"c:\\case\\tag1\\x.atx"), "/case/tag1/x.atx");
-    l.Merken((temp / "CASE/Tag1/").string());
+    l.Merken((c / "CASE/Tag1/").string());
     EXPECT_EQ(host(u"c:\\case\\tag1\\x.atx"), "/CASE/Tag1/x.atx");
     EXPECT_EQ(host(u"c:\\case\\tag1\\unter"), "/CASE/Tag1/Unter");
     EXPECT_EQ(host(u"c:\\case\\tag2"), "/case/tag2");
-    l.Merken((temp / "case/tag1").string());
+    l.Merken((c / "case/tag1").string());
     EXPECT_EQ(host(u"c:\\CASE\\TAG1\\x.atx"), "/case/tag1/x.atx");
 }

@@ -1,8 +1,8 @@
 #pragma once
-// Gemeinsames der Prozesstests: Laufwerk C: in einem Temp-Ordner, Arbeitsverzeichnis darin als
+// Gemeinsames der Prozesstests: die Laufwerke der Dateitests, das Arbeitsverzeichnis unter C: als
 // aktuelles Verzeichnis, Umgebungsvariablen, die nach dem Test wieder gelten wie vorher.
+#include "TempLaufwerke.h"
 #include "hilfen/Prozesslauf.h"
-#include "hilfen/TempVerzeichnis.h"
 #include "platform/Laufzeitfehler.h"
 #include "platform/posix/PosixProzesse.h"
 
@@ -32,20 +32,17 @@ inline long long JetztMs() {
         .count();
 }
 
-class Prozesstestbasis : public ::testing::Test {
+class Prozesstestbasis : public ::testing::Test, public TempLaufwerke {
 protected:
     Prozesstestbasis() {
         std::filesystem::create_directories(arbeit);
         std::filesystem::create_directories(vexlo);
-        laufwerke.Setzen(u'z', "/");
-        laufwerke.Setzen(u'c', c.string());
         prozesse.emplace(laufwerke);
         std::filesystem::current_path(arbeit);
         Umgebung("KESTRAV_LAUFWERK_C", c.string());
         Umgebung("KESTRAV_EXE_STARTER", "");
     }
     ~Prozesstestbasis() override {
-        std::filesystem::current_path(vorher_);
         for (const auto& [name, wert] : gesichert_)
             wert ? setenv(name.c_str(), wert->c_str(), 1) : unsetenv(name.c_str());
     }
@@ -72,12 +69,8 @@ protected:
         return std::filesystem::exists(datei) ? BytesLesen(datei) : "(fehlt)";
     }
 
-    std::filesystem::path vorher_ = std::filesystem::current_path();
-    TempVerzeichnis temp;
-    std::filesystem::path c = temp / "c";
     std::filesystem::path arbeit = c / "daten" / "tag1";
     std::filesystem::path vexlo = c / "programme" / "vexlo";
-    Laufwerke laufwerke;
     std::optional<PosixProzesse> prozesse;
 
 private:

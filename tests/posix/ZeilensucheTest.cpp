@@ -47,7 +47,6 @@ INSTANTIATE_TEST_SUITE_P(
         Suchfall{"EinzelnesCr", Version + "\r" + Observer + "\r" + Ende, Observer},
         // In RINEX-Dateien beendet auch LF allein eine Zeile.
         Suchfall{"ErsteVonZwei", "OBSERVER 1\nx\r\nOBSERVER 2\r\n", "OBSERVER 1"},
-        Suchfall{"NurLf", Version + "\n" + Observer + "\n" + Ende + "\n", Observer},
         Suchfall{"LangeLfZeileHinten", "x\n" + Lang + Lang + "OBSERVER" + Lang + "\nSAPOS\n",
                  Lang + Lang + "OBSERVER" + Lang},
         // Ohne OBSERVER zählt auch die letzte Zeile nicht, was immer sie enthält.

@@ -185,7 +185,6 @@ TEST_P(HaengenderRechenkern, EndetMitDemStapel) {
 INSTANTIATE_TEST_SUITE_P(
     Faelle, HaengenderRechenkern,
     ::testing::Values(Ende{"SIGTERM", SIGTERM, "TAG", "durch das Signal SIGTERM abgebrochen"},
-                      Ende{"SIGINT", SIGINT, "TAG", "durch das Signal SIGINT abgebrochen"},
                       Ende{"SIGKILL", SIGKILL, "TAG", ""},
                       Ende{"Zeitlimit", 0, "--zeitlimit 4 TAG", "np012830.23o rechnet länger"}),
     Fallname);
