@@ -27,10 +27,6 @@ namespace {
 
 constexpr std::size_t Leseblock = 64 * 1024;
 
-bool Getrimmt(TextSicht t) {
-    return t.empty() || (t.front() != u' ' && t.back() != u' ');
-}
-
 // Das Modell des zeilenweisen Lesens: CR LF oder ein einzelnes CR beenden eine Zeile, ein
 // einzelnes LF bleibt im Text, eine letzte Zeile ohne Ende zählt mit, wenn sie nicht leer ist.
 std::vector<Text> ModellZeilen(const Text& inhalt) {
@@ -96,10 +92,9 @@ void Zeilenleser(Eingabe& eingabe) {
         return hoechstens == 0 || gelesen.size() < hoechstens;
     });
     const std::vector<Text> alle = ModellZeilen(vorspann, rest);
-    std::vector<Text> erwartet = alle;
-    if (hoechstens != 0 && erwartet.size() > hoechstens)
-        erwartet.resize(hoechstens);
-    Pruefen(gelesen == erwartet, "Zeilen wie im Modell, Abbruch nach der gewünschten Zeile");
+    const std::size_t anzahl = hoechstens == 0 ? alle.size() : std::min(hoechstens, alle.size());
+    Pruefen(gelesen == std::vector<Text>(alle.begin(), alle.begin() + anzahl),
+            "Zeilen wie im Modell, Abbruch nach der gewünschten Zeile");
 
     std::vector<Text> zusammengesetzt;
     Text zeile;
@@ -120,9 +115,8 @@ void Rinexkopf(Eingabe& eingabe) {
     const Text suchtext = (steuer & 8) ? AusWindows1252(eingabe.Stueck()) : Text(u"OBSERVER");
     const std::string vorspann = Vorspann(steuer, ' ');
     const std::string_view rest = eingabe.Rest();
-    FuzzLaufwerk& laufwerk = FuzzLaufwerk::Instanz();
-    Dateisystem& ds = laufwerk.Dateien();
-    const Text pfad = laufwerk.Ablegen("kopf.23o", vorspann + std::string(rest));
+    const Text pfad = FuzzLaufwerk::Instanz().Ablegen("kopf.23o", vorspann + std::string(rest));
+    Dateisystem& ds = FuzzLaufwerk::Instanz().Dateien();
     const std::vector<Text> zeilen = ModellZeilen(vorspann, rest);
     std::optional<Text> erste;
     for (const Text& zeile : zeilen)
@@ -292,7 +286,8 @@ void Einstellungen(Eingabe& eingabe) {
         return;
     }
     const Text gelesen = LeseSchlüssel(ds, pfad, schlüssel, u"=");
-    Pruefen(gelesen.find(u'=') == Text::npos && Getrimmt(gelesen), "Wert getrimmt, ohne Trenner");
+    Pruefen(gelesen.find(u'=') == Text::npos && Trimmen(gelesen) == gelesen,
+            "Wert getrimmt, ohne Trenner");
     ErsetzeSchlüssel(ds, pfad, schlüssel, u"=", wert);
     const Text neu = ds.Lesen(pfad);
     // Ein Wert mit CR LF (aus keinem Textfeld möglich) bringt eigene Zeilen mit.

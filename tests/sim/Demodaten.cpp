@@ -1,17 +1,12 @@
 #include "Demodaten.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
 std::unique_ptr<TempVerzeichnis> gSuite;
 } // namespace
-
-fs::path SimProgramm() {
-    return fs::path(KESTRAV_BIN_DIR) / "vexlo-sim";
-}
 
 Prozesslauf SimAusfuehren(const fs::path& programm, const std::vector<std::string>& argumente,
                           const fs::path& verzeichnis) {
@@ -24,7 +19,8 @@ void Demodaten::SetUpTestSuite() {
     gSuite = std::make_unique<TempVerzeichnis>();
     for (const auto& argumente : {std::vector<std::string>{"--demo", (*gSuite / "demo").string()},
                                   {"--installieren", Engine().string()}}) {
-        const Prozesslauf lauf = SimAusfuehren(SimProgramm(), argumente, gSuite->Pfad());
+        const Prozesslauf lauf =
+            SimAusfuehren(KESTRAV_BIN_DIR "/vexlo-sim", argumente, gSuite->Pfad());
         ASSERT_EQ(lauf.exitcode, 0) << lauf.fehler;
     }
 }
@@ -53,12 +49,9 @@ std::array<std::string, 2> Demodaten::Jobzeilen(const std::string& neupunkt,
 }
 
 Prozesslauf Demodaten::Job(const std::string& zeile) const {
-    std::istringstream worte(zeile);
-    std::string befehl;
-    worte >> befehl;
-    std::vector<std::string> argumente;
-    for (std::string wort; worte >> wort;)
-        argumente.push_back(wort);
+    std::vector<std::string> argumente = Worte(zeile);
+    const std::string befehl = argumente.front();
+    argumente.erase(argumente.begin());
     return SimAusfuehren(Engine() / befehl.substr(befehl.find_last_of('\\') + 1), argumente,
                          Arbeit());
 }

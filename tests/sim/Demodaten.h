@@ -21,7 +21,6 @@ Prozesslauf SimAusfuehren(const std::filesystem::path& programm,
 inline bool Geordnet(const Prozesslauf& lauf) {
     return lauf.exitcode >= 0 && lauf.exitcode < 124;
 }
-std::filesystem::path SimProgramm();
 
 class Demodaten : public ::testing::Test {
 protected:
