@@ -3,7 +3,6 @@
 #include "Fenstertest.h"
 #include "ui/qt/QtText.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
