@@ -39,15 +39,6 @@ void Demodaten::SetUp() {
         fs::copy_file(eintrag.path(), Arbeit() / eintrag.path().filename());
 }
 
-std::array<std::string, 2> Demodaten::Jobzeilen(const std::string& neupunkt,
-                                                const std::string& qelText) {
-    const std::string stamm = neupunkt.substr(0, neupunkt.find('.'));
-    return {"c:\\programme\\vexlo\\qel2 " + neupunkt + " refa,refb,refc,refd +PRO " + qelText,
-            "c:\\programme\\vexlo\\bo2 virt283.23o " + neupunkt + " +FE_ergebnis_" + stamm +
-                "_list.txt +FS_ergebnis_" + stamm + "_sol.txt +FL_ergebnis_" + stamm +
-                "_log.txt -e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb +ACFdemo.atx"};
-}
-
 Prozesslauf Demodaten::Job(const std::string& zeile) const {
     std::vector<std::string> argumente = Worte(zeile);
     const std::string befehl = argumente.front();
@@ -57,7 +48,12 @@ Prozesslauf Demodaten::Job(const std::string& zeile) const {
 }
 
 void Demodaten::PunktRechnen(const std::string& neupunkt) {
-    for (const std::string& zeile : Jobzeilen(neupunkt))
+    const std::string stamm = neupunkt.substr(0, neupunkt.find('.'));
+    for (const std::string& zeile :
+         {"c:\\programme\\vexlo\\qel2 " + neupunkt + " refa,refb,refc,refd +PRO -e10 +Ademo.atx",
+          "c:\\programme\\vexlo\\bo2 virt283.23o " + neupunkt + " +FE_ergebnis_" + stamm +
+              "_list.txt +FS_ergebnis_" + stamm + "_sol.txt +FL_ergebnis_" + stamm +
+              "_log.txt -e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb +ACFdemo.atx"})
         ASSERT_TRUE(Geordnet(Job(zeile))) << zeile;
 }
 
