@@ -27,10 +27,6 @@ namespace {
 
 constexpr std::size_t Leseblock = 64 * 1024;
 
-bool Getrimmt(TextSicht t) {
-    return t.empty() || (t.front() != u' ' && t.back() != u' ');
-}
-
 // Das Modell des zeilenweisen Lesens: CR LF oder ein einzelnes CR beenden eine Zeile, ein
 // einzelnes LF bleibt im Text, eine letzte Zeile ohne Ende zählt mit, wenn sie nicht leer ist.
 std::vector<Text> ModellZeilen(const Text& inhalt) {
@@ -50,21 +46,25 @@ std::vector<Text> ModellZeilen(const Text& inhalt) {
     return zeilen;
 }
 
-// Ein Vorspann ohne CR gehört zur ersten Zeile; so bleibt das Modell bei 64 KiB Vorspann billig.
-std::vector<Text> ModellZeilen(const std::string& vorspann, std::string_view rest) {
-    std::vector<Text> zeilen = ModellZeilen(AusWindows1252(rest));
-    if (!vorspann.empty()) {
-        if (zeilen.empty())
-            zeilen.emplace_back();
-        zeilen.front().insert(0, AusWindows1252(vorspann));
-    }
-    return zeilen;
-}
+// Eine Datei mit Vorspann und die Zeilen, die das Modell in ihr sieht.
+struct Abgelegt {
+    Text pfad;
+    std::vector<Text> zeilen;
+};
 
 // Jede achte Eingabe legt die spannende Stelle an die Blockgrenze des Lesers (der lange Vorspann
-// kostet Zeit).
-std::string Vorspann(std::uint8_t steuer, char zeichen) {
-    return (steuer & 7) == 1 ? std::string(Leseblock - (steuer >> 4) % 16, zeichen) : std::string();
+// kostet Zeit). Ein Vorspann ohne CR gehört zur ersten Zeile; so bleibt das Modell billig.
+Abgelegt MitVorspann(const char* name, std::uint8_t steuer, char zeichen, std::string_view rest) {
+    const std::string vorspann =
+        (steuer & 7) == 1 ? std::string(Leseblock - (steuer >> 4) % 16, zeichen) : std::string();
+    Abgelegt datei{FuzzLaufwerk::Instanz().Ablegen(name, vorspann + std::string(rest)),
+                   ModellZeilen(AusWindows1252(rest))};
+    if (!vorspann.empty()) {
+        if (datei.zeilen.empty())
+            datei.zeilen.emplace_back();
+        datei.zeilen.front().insert(0, AusWindows1252(vorspann));
+    }
+    return datei;
 }
 
 struct Formular {
@@ -86,24 +86,20 @@ struct Formular {
 void Zeilenleser(Eingabe& eingabe) {
     const std::uint8_t steuer = eingabe.Byte();
     const std::size_t hoechstens = eingabe.Byte(); // 0: alle Zeilen
-    const std::string vorspann = Vorspann(steuer, 'v');
-    const std::string_view rest = eingabe.Rest();
-    FuzzLaufwerk& laufwerk = FuzzLaufwerk::Instanz();
-    const Text pfad = laufwerk.Ablegen("zeilen.txt", vorspann + std::string(rest));
+    const auto [pfad, alle] = MitVorspann("zeilen.txt", steuer, 'v', eingabe.Rest());
+    Dateisystem& ds = FuzzLaufwerk::Instanz().Dateien();
     std::vector<Text> gelesen;
-    laufwerk.Dateien().ZeilenLesen(pfad, [&](const Text& zeile) {
+    ds.ZeilenLesen(pfad, [&](const Text& zeile) {
         gelesen.push_back(zeile);
         return hoechstens == 0 || gelesen.size() < hoechstens;
     });
-    const std::vector<Text> alle = ModellZeilen(vorspann, rest);
-    std::vector<Text> erwartet = alle;
-    if (hoechstens != 0 && erwartet.size() > hoechstens)
-        erwartet.resize(hoechstens);
-    Pruefen(gelesen == erwartet, "Zeilen wie im Modell, Abbruch nach der gewünschten Zeile");
+    const std::size_t anzahl = hoechstens == 0 ? alle.size() : std::min(hoechstens, alle.size());
+    Pruefen(gelesen == std::vector<Text>(alle.begin(), alle.begin() + anzahl),
+            "Zeilen wie im Modell, Abbruch nach der gewünschten Zeile");
 
     std::vector<Text> zusammengesetzt;
     Text zeile;
-    laufwerk.Dateien().ZeilenstueckeLesen(pfad, [&](TextSicht stueck, bool zeilenende) {
+    ds.ZeilenstueckeLesen(pfad, [&](TextSicht stueck, bool zeilenende) {
         Pruefen(stueck.size() <= Leseblock, "Stück höchstens ein Leseblock");
         Pruefen(zeilenende || !stueck.empty(), "nur das letzte Stück einer Zeile ist leer");
         zeile.append(stueck);
@@ -118,12 +114,8 @@ void Zeilenleser(Eingabe& eingabe) {
 void Rinexkopf(Eingabe& eingabe) {
     const std::uint8_t steuer = eingabe.Byte();
     const Text suchtext = (steuer & 8) ? AusWindows1252(eingabe.Stueck()) : Text(u"OBSERVER");
-    const std::string vorspann = Vorspann(steuer, ' ');
-    const std::string_view rest = eingabe.Rest();
-    FuzzLaufwerk& laufwerk = FuzzLaufwerk::Instanz();
-    Dateisystem& ds = laufwerk.Dateien();
-    const Text pfad = laufwerk.Ablegen("kopf.23o", vorspann + std::string(rest));
-    const std::vector<Text> zeilen = ModellZeilen(vorspann, rest);
+    const auto [pfad, zeilen] = MitVorspann("kopf.23o", steuer, ' ', eingabe.Rest());
+    Dateisystem& ds = FuzzLaufwerk::Instanz().Dateien();
     std::optional<Text> erste;
     for (const Text& zeile : zeilen)
         if (!erste && Enthaelt(zeile, suchtext))
@@ -292,7 +284,8 @@ void Einstellungen(Eingabe& eingabe) {
         return;
     }
     const Text gelesen = LeseSchlüssel(ds, pfad, schlüssel, u"=");
-    Pruefen(gelesen.find(u'=') == Text::npos && Getrimmt(gelesen), "Wert getrimmt, ohne Trenner");
+    Pruefen(gelesen.find(u'=') == Text::npos && Trimmen(gelesen) == gelesen,
+            "Wert getrimmt, ohne Trenner");
     ErsetzeSchlüssel(ds, pfad, schlüssel, u"=", wert);
     const Text neu = ds.Lesen(pfad);
     // Ein Wert mit CR LF (aus keinem Textfeld möglich) bringt eigene Zeilen mit.

@@ -1,8 +1,8 @@
 #include "FuzzLaufwerk.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -42,12 +42,10 @@ FuzzLaufwerk::~FuzzLaufwerk() {
 }
 
 Text FuzzLaufwerk::Ablegen(std::string_view name, std::string_view bytes) {
-    std::string host = wurzel_ + "/" + std::string(name);
-    std::FILE* datei = std::fopen(host.c_str(), "wb");
-    if (!datei)
-        throw std::runtime_error("Fuzz-Datei nicht angelegt: " + host);
-    bool geschrieben = std::fwrite(bytes.data(), 1, bytes.size(), datei) == bytes.size();
-    if (std::fclose(datei) != 0 || !geschrieben)
+    const std::string host = wurzel_ + "/" + std::string(name);
+    std::ofstream datei(host, std::ios::binary | std::ios::trunc);
+    // Eine halb geschriebene Datei prüfte die Zerleger gegen das falsche Modell.
+    if (!datei.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
         throw std::runtime_error("Fuzz-Datei nicht geschrieben: " + host);
     return u"c:\\" + AusUtf8(name);
 }

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <proj.h>
 
-#include <chrono>
 #include <cstdio>
 #include <sstream>
 
@@ -112,8 +111,6 @@ TEST_F(Rtk, GeloestUndWieRnx2rtkpDirektMitProj) {
 // Was das Qel-Protokoll markiert: eine um 10 cm (vom Neupunkt weg) verschobene Referenz, eine
 // ohne Koordinate, eine Antenne, die in der ANTEX-Datei fehlt (rnx2rtkp rechnet sie still ohne).
 TEST_F(Rtk, StreuungFehlendeKoordinateUndAntenneMarkierenDenPunkt) {
-    const std::string einig =
-        Referenzzeile("aaaa", 0) + Referenzzeile("bbbb", 0) + Referenzzeile("cccc", 0);
     const struct {
         std::string referenzen;
         const char* boZusatz;
@@ -123,7 +120,8 @@ TEST_F(Rtk, StreuungFehlendeKoordinateUndAntenneMarkierenDenPunkt) {
          "FATAL ERROR: Bo: station cccc deviates from the result by 0.078 m"},
         {Referenzzeile("aaaa", 0) + "# bbbb fehlt\n" + Referenzzeile("cccc", 0), "+Sb",
          "FATAL ERROR: reference station bbbb not in Referenzkoordinaten.txt"},
-        {einig, "+ACFdemo.atx",
+        {Referenzzeile("aaaa", 0) + Referenzzeile("bbbb", 0) + Referenzzeile("cccc", 0),
+         "+ACFdemo.atx",
          "FATAL ERROR: Bo: antenna type 'TRM29659.00     NONE' of 07590920.05o not in ANTEX"},
     };
     // Die ANTEX-Datei des Demotags kennt nur die erfundenen Antennen des Simulators.
@@ -143,15 +141,12 @@ TEST_F(Rtk, KestravStapelMitVexloRtk) {
     std::string ini = BytesLesen(fs::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini");
     ini.erase(ini.find(" +Sb"), 4);
     BytesSchreiben(ort_.Pfad() / "kestrav.ini", ini);
-    const auto anfang = std::chrono::steady_clock::now();
     const auto lauf = ProzessAusfuehren(
         {{KESTRAV_BIN_DIR "/kestrav-stapel", "--ja", "--einstellungen",
           (ort_.Pfad() / "kestrav.ini").string(), "--referenz", "aaaa0920.05o", "--referenz",
           "bbbb0920.05o", "--referenz", "cccc0920.05o", (Tag() / "07590920.05o").string()},
          ort_.Pfad(),
          StapelUmgebung(ort_.Pfad())});
-    const double sekunden =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
     EXPECT_EQ(lauf.exitcode, 0) << lauf.ausgabe << lauf.fehler;
     const std::string mini = Datei("_ergebnis_092.mini");
     const std::string liste = Datei("_ergebnis_07590920_list.txt");
@@ -161,8 +156,6 @@ TEST_F(Rtk, KestravStapelMitVexloRtk) {
     const auto w = Worte(zeile);
     ASSERT_GE(w.size(), 3u);
     EXPECT_EQ(Datei("_ergebnis_092.PYXZ"), w[0] + " " + w[1] + " " + w[2] + " \r\n");
-    std::printf("Mini-Protokoll: %sLaufzeit kestrav-stapel: %.2f s\n",
-                mini.substr(mini.find("\r\n") + 2).c_str(), sekunden);
 }
 
 // Referenzen, deren Beobachtungen (laut Inhalt einen Tag später) den Neupunkt nicht überlappen:
@@ -185,21 +178,22 @@ TEST(RtkInstallation, GeoiddateiNurMitGitter) {
     const struct {
         std::vector<std::string> zusatz;
         int exitcode;
-        const char* bog;
-    } faelle[] = {{{}, 0, nullptr},
-                  {{"--geoid", kGitter.string()}, 0, "egm96_15.gtx.bog"},
-                  {{"--geoid", "/fehlt.gtx"}, 1, nullptr}};
+        bool bog;
+    } faelle[] = {{{}, 0, false},
+                  {{"--geoid", kGitter.string()}, 0, true},
+                  {{"--geoid", "/fehlt.gtx"}, 1, false}};
     for (const auto& f : faelle) {
         TempVerzeichnis ort;
         std::vector<std::string> aufruf{KESTRAV_BIN_DIR "/vexlo-rtk", "--installieren", "e"};
         aufruf.insert(aufruf.end(), f.zusatz.begin(), f.zusatz.end());
         EXPECT_EQ(ProzessAusfuehren({aufruf, ort.Pfad(), {}}).exitcode, f.exitcode);
         EXPECT_TRUE(fs::exists(ort.Pfad() / "e" / "bo2.exe"));
-        std::vector<std::string> bogs;
+        // Eine *.bog unter anderem Namen als der des Gitters fände Kestrav nicht.
+        std::size_t bogs = 0;
         for (const auto& e : fs::directory_iterator(ort.Pfad() / "e"))
-            if (e.path().extension() == ".bog")
-                bogs.push_back(e.path().filename().string());
-        EXPECT_EQ(bogs, f.bog ? std::vector<std::string>{f.bog} : std::vector<std::string>{});
+            bogs += e.path().extension() == ".bog";
+        EXPECT_EQ(bogs, f.bog ? 1u : 0u);
+        EXPECT_EQ(fs::exists(ort.Pfad() / "e" / "egm96_15.gtx.bog"), f.bog);
     }
 }
 

@@ -1,17 +1,12 @@
 #include "Demodaten.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace {
 std::unique_ptr<TempVerzeichnis> gSuite;
 } // namespace
-
-fs::path SimProgramm() {
-    return fs::path(KESTRAV_BIN_DIR) / "vexlo-sim";
-}
 
 Prozesslauf SimAusfuehren(const fs::path& programm, const std::vector<std::string>& argumente,
                           const fs::path& verzeichnis) {
@@ -24,7 +19,8 @@ void Demodaten::SetUpTestSuite() {
     gSuite = std::make_unique<TempVerzeichnis>();
     for (const auto& argumente : {std::vector<std::string>{"--demo", (*gSuite / "demo").string()},
                                   {"--installieren", Engine().string()}}) {
-        const Prozesslauf lauf = SimAusfuehren(SimProgramm(), argumente, gSuite->Pfad());
+        const Prozesslauf lauf =
+            SimAusfuehren(KESTRAV_BIN_DIR "/vexlo-sim", argumente, gSuite->Pfad());
         ASSERT_EQ(lauf.exitcode, 0) << lauf.fehler;
     }
 }
@@ -43,28 +39,21 @@ void Demodaten::SetUp() {
         fs::copy_file(eintrag.path(), Arbeit() / eintrag.path().filename());
 }
 
-std::array<std::string, 2> Demodaten::Jobzeilen(const std::string& neupunkt,
-                                                const std::string& qelText) {
-    const std::string stamm = neupunkt.substr(0, neupunkt.find('.'));
-    return {"c:\\programme\\vexlo\\qel2 " + neupunkt + " refa,refb,refc,refd +PRO " + qelText,
-            "c:\\programme\\vexlo\\bo2 virt283.23o " + neupunkt + " +FE_ergebnis_" + stamm +
-                "_list.txt +FS_ergebnis_" + stamm + "_sol.txt +FL_ergebnis_" + stamm +
-                "_log.txt -e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb +ACFdemo.atx"};
-}
-
 Prozesslauf Demodaten::Job(const std::string& zeile) const {
-    std::istringstream worte(zeile);
-    std::string befehl;
-    worte >> befehl;
-    std::vector<std::string> argumente;
-    for (std::string wort; worte >> wort;)
-        argumente.push_back(wort);
+    std::vector<std::string> argumente = Worte(zeile);
+    const std::string befehl = argumente.front();
+    argumente.erase(argumente.begin());
     return SimAusfuehren(Engine() / befehl.substr(befehl.find_last_of('\\') + 1), argumente,
                          Arbeit());
 }
 
 void Demodaten::PunktRechnen(const std::string& neupunkt) {
-    for (const std::string& zeile : Jobzeilen(neupunkt))
+    const std::string stamm = neupunkt.substr(0, neupunkt.find('.'));
+    for (const std::string& zeile :
+         {"c:\\programme\\vexlo\\qel2 " + neupunkt + " refa,refb,refc,refd +PRO -e10 +Ademo.atx",
+          "c:\\programme\\vexlo\\bo2 virt283.23o " + neupunkt + " +FE_ergebnis_" + stamm +
+              "_list.txt +FS_ergebnis_" + stamm + "_sol.txt +FL_ergebnis_" + stamm +
+              "_log.txt -e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb +ACFdemo.atx"})
         ASSERT_TRUE(Geordnet(Job(zeile))) << zeile;
 }
 

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -21,7 +20,6 @@ Prozesslauf SimAusfuehren(const std::filesystem::path& programm,
 inline bool Geordnet(const Prozesslauf& lauf) {
     return lauf.exitcode >= 0 && lauf.exitcode < 124;
 }
-std::filesystem::path SimProgramm();
 
 class Demodaten : public ::testing::Test {
 protected:
@@ -32,13 +30,10 @@ protected:
     static std::filesystem::path Engine();
     const std::filesystem::path& Arbeit() const { return arbeit_->Pfad(); }
 
-    // Die beiden Zeilen der Jobdatei für einen Neupunkt mit den Vorgabeschaltern (Version 2,
-    // Antennenkorrektur, Normalhöhen).
-    static std::array<std::string, 2> Jobzeilen(const std::string& neupunkt,
-                                                const std::string& qelText = "-e10 +Ademo.atx");
     // Eine Zeile der Jobdatei: erstes Wort das Programm (letzter Namensteil im Engine-Verzeichnis).
     Prozesslauf Job(const std::string& zeile) const;
-    // Qel- und Bo-Zeile der Reihe nach; beide müssen normal enden.
+    // Qel- und Bo-Zeile der Jobdatei mit den Vorgabeschaltern (Version 2, Antennenkorrektur,
+    // Normalhöhen) der Reihe nach; beide müssen normal enden.
     void PunktRechnen(const std::string& neupunkt);
 
     std::string Datei(const std::string& name) const { return BytesLesen(Arbeit() / name); }

@@ -30,10 +30,6 @@ struct BeendenFall {
     Antwort antwort;
 };
 
-void PrintTo(const BeendenFall& f, std::ostream* os) {
-    *os << static_cast<int>(f.weg) << (f.antwort == Antwort::Ja ? " Ja" : " Nein");
-}
-
 class BeendenTest : public Fenstertest, public ::testing::WithParamInterface<BeendenFall> {};
 
 TEST_P(BeendenTest, FragtSpeichertEinmalUndEndet) {
@@ -103,10 +99,6 @@ struct HilfeFall {
     bool handbuecher = true;
     bool meldung = false;
 };
-
-void PrintTo(const HilfeFall& f, std::ostream* os) {
-    *os << f.menue << ' ' << NachUtf8(f.wert);
-}
 
 class HilfeTest : public Fenstertest, public ::testing::WithParamInterface<HilfeFall> {};
 

@@ -4,7 +4,6 @@
 #include "ui/qt/QtText.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>

@@ -11,7 +11,6 @@
 #include "ui/qt/QtEreignisschleife.h"
 #include "ui/qt/QtText.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
