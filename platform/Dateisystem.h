@@ -57,4 +57,19 @@ public:
     virtual Text AusHostpfad(const Text& hostpfad) = 0;
     // Windows-Pfad auf den Host abgebildet (Groß-/Kleinschreibung der Komponenten aufgelöst).
     virtual Text NachHostpfad(const Text& pfad) = 0;
+
+protected:
+    // Für Dienste, die in Stücken lesen: setzt die Stücke jeder Zeile wieder zusammen.
+    void ZeilenAusStueckenLesen(const Text& pfad,
+                                const std::function<bool(const Text&)>& jeZeile) {
+        Text zeile;
+        ZeilenstueckeLesen(pfad, [&](TextSicht stueck, bool zeilenende) {
+            zeile.append(stueck);
+            if (!zeilenende)
+                return true;
+            bool weiter = jeZeile(zeile);
+            zeile.clear();
+            return weiter;
+        });
+    }
 };

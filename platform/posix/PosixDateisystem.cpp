@@ -225,15 +225,7 @@ Text PosixDateisystem::Lesen(const Text& pfad) {
 
 void PosixDateisystem::ZeilenLesen(const Text& pfad,
                                    const std::function<bool(const Text&)>& jeZeile) {
-    Text zeile;
-    ZeilenstueckeLesen(pfad, [&](TextSicht stueck, bool zeilenende) {
-        zeile.append(stueck);
-        if (!zeilenende)
-            return true;
-        bool weiter = jeZeile(zeile);
-        zeile.clear();
-        return weiter;
-    });
+    ZeilenAusStueckenLesen(pfad, jeZeile);
 }
 
 void PosixDateisystem::ZeilenstueckeLesen(const Text& pfad,

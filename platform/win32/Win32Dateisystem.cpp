@@ -171,15 +171,7 @@ Text Win32Dateisystem::Lesen(const Text& pfad) {
 
 void Win32Dateisystem::ZeilenLesen(const Text& pfad,
                                    const std::function<bool(const Text&)>& jeZeile) {
-    Text zeile;
-    ZeilenstueckeLesen(pfad, [&](TextSicht stueck, bool zeilenende) {
-        zeile.append(stueck);
-        if (!zeilenende)
-            return true;
-        bool weiter = jeZeile(zeile);
-        zeile.clear();
-        return weiter;
-    });
+    ZeilenAusStueckenLesen(pfad, jeZeile);
 }
 
 void Win32Dateisystem::ZeilenstueckeLesen(const Text& pfad,
