@@ -60,8 +60,7 @@ public:
 
 protected:
     // Für Dienste, die in Stücken lesen: setzt die Stücke jeder Zeile wieder zusammen.
-    void ZeilenAusStueckenLesen(const Text& pfad,
-                                const std::function<bool(const Text&)>& jeZeile) {
+    void ZeilenAusStueckenLesen(const Text& pfad, const std::function<bool(const Text&)>& jeZeile) {
         Text zeile;
         ZeilenstueckeLesen(pfad, [&](TextSicht stueck, bool zeilenende) {
             zeile.append(stueck);
