@@ -6,14 +6,12 @@
 #include <algorithm>
 
 Antwort AttrappeDialoge::Zeigen(const Meldung& meldung) {
-    Antwort antwort;
+    Antwort antwort = meldung.knoepfe == Knoepfe::OK ? Antwort::OK
+                      : meldung.standardknopf == 2   ? Antwort::Nein
+                                                     : Antwort::Ja;
     if (!antworten.empty()) {
         antwort = antworten.front();
         antworten.pop_front();
-    } else if (meldung.knoepfe == Knoepfe::OK) {
-        antwort = Antwort::OK;
-    } else {
-        antwort = meldung.standardknopf == 2 ? Antwort::Nein : Antwort::Ja;
     }
     protokoll.push_back({meldung, antwort});
     if (waehrendOffen)
@@ -51,10 +49,6 @@ void AttrappeSchleife::ZeitgeberAnmelden(Zeitgeber& zeitgeber) {
     });
 }
 
-void AttrappeSchleife::Planen(long long zeitMs, std::function<void()> aktion) {
-    geplant_.emplace(zeitMs, std::move(aktion));
-}
-
 void AttrappeSchleife::Ereignisse() {
     // Fällige Aktionen erst herausnehmen: eine Aktion darf selbst wieder Ereignisse() rufen.
     while (!geplant_.empty() && geplant_.begin()->first <= jetzt_) {
@@ -62,12 +56,9 @@ void AttrappeSchleife::Ereignisse() {
         geplant_.erase(geplant_.begin());
         aktion();
     }
-    ZeitgeberPruefen();
-}
-
-void AttrappeSchleife::ZeitgeberPruefen() {
+    // Jeder versäumte Tick kommt, solange der Zeitgeber an bleibt. Über den Index, denn ein Tick
+    // darf weitere Zeitgeber anmelden.
     for (std::size_t i = 0; i < zeitgeber_.size(); ++i) {
-        // Jeder versäumte Tick kommt, solange der Zeitgeber an bleibt.
         while (zeitgeber_[i].faellig >= 0 && zeitgeber_[i].faellig <= jetzt_) {
             zeitgeber_[i].faellig += std::max(1, zeitgeber_[i].zeitgeber->Intervall());
             zeitgeber_[i].zeitgeber->Ticken();
@@ -75,27 +66,12 @@ void AttrappeSchleife::ZeitgeberPruefen() {
     }
 }
 
-void AttrappeSchleife::Schlafen(int ms) {
-    if (ms > 0)
-        jetzt_ += ms;
-}
-
 void AttrappeSchleife::Vorruecken(long long ms) {
-    long long ziel = jetzt_ + ms;
-    for (;;) {
-        long long naechstes = ziel + 1;
-        if (!geplant_.empty())
-            naechstes = std::min(naechstes, geplant_.begin()->first);
-        for (const auto& e : zeitgeber_)
-            if (e.faellig >= 0)
-                naechstes = std::min(naechstes, e.faellig);
-        if (naechstes > ziel)
-            break;
-        jetzt_ = std::max(jetzt_, naechstes);
+    // Millisekunde für Millisekunde: Zeitgeber und geplante Aktionen kommen pünktlich.
+    for (const long long ziel = jetzt_ + ms; jetzt_ < ziel;) {
+        ++jetzt_;
         Ereignisse();
     }
-    jetzt_ = ziel;
-    Ereignisse();
 }
 
 bool AttrappeProgramm::Menuefarbe(int modus, unsigned rgb, int index, bool mitUntermenues) {
@@ -114,34 +90,23 @@ int AttrappeProzesse::StapelStarten(const Text& stapeldatei, Fensterstil stil) {
     starts.push_back({stapeldatei, Text(), stil});
     if (engine)
         engine(stapeldatei);
-    int id = naechsteId_++;
-    endeBei_[id] = schleife_.JetztMs() + laufzeitMs;
-    return id;
+    endeBei_[naechsteId_] = schleife_.JetztMs() + laufzeitMs;
+    return naechsteId_++;
 }
 
+// Andere Programme enden sofort: eine unbekannte Nummer gilt als beendet.
 int AttrappeProzesse::ProgrammStarten(const Text& programm, const Text& argumente,
                                       Fensterstil stil) {
     starts.push_back({programm, argumente, stil});
-    int id = naechsteId_++;
-    endeBei_[id] = schleife_.JetztMs();
-    return id;
+    return naechsteId_++;
 }
 
 int AttrappeProzesse::Exitcode(int taskId) {
-    auto it = endeBei_.find(taskId);
-    if (it == endeBei_.end())
-        return 0;
-    return schleife_.JetztMs() < it->second ? NOCH_AKTIV : 0;
+    return schleife_.JetztMs() < endeBei_[taskId] ? NOCH_AKTIV : 0;
 }
 
 void AttrappeProzesse::WarteAufEnde(int taskId, int maxMs) {
-    auto it = endeBei_.find(taskId);
-    long long rest = it == endeBei_.end() ? 0 : it->second - schleife_.JetztMs();
+    const long long rest = endeBei_[taskId] - schleife_.JetztMs();
     if (rest > 0)
         schleife_.Schlafen(static_cast<int>(std::min<long long>(rest, maxMs)));
-}
-
-Text AttrappeProzesse::ZugeordnetesProgramm(const Text& datei) {
-    auto it = zuordnungen.find(datei);
-    return it == zuordnungen.end() ? Text() : it->second;
 }

@@ -42,11 +42,13 @@ public:
 class AttrappeSchleife : public Ereignisschleife {
 public:
     void Ereignisse() override;
-    void Schlafen(int ms) override;
+    void Schlafen(int ms) override { jetzt_ += ms > 0 ? ms : 0; }
     void ZeitgeberAnmelden(Zeitgeber& zeitgeber) override;
 
     // Aktion zur virtuellen Zeit (ms seit Beginn) beim nächsten Ereignisse() ab dann.
-    void Planen(long long zeitMs, std::function<void()> aktion);
+    void Planen(long long zeitMs, std::function<void()> aktion) {
+        geplant_.emplace(zeitMs, std::move(aktion));
+    }
     // Zeit vorrücken und dabei fällige Ereignisse abarbeiten (wie eine wartende Schleife).
     void Vorruecken(long long ms);
 
@@ -57,7 +59,6 @@ private:
         Zeitgeber* zeitgeber;
         long long faellig = -1; // -1: aus
     };
-    void ZeitgeberPruefen();
     std::vector<Eintrag> zeitgeber_;
     std::multimap<long long, std::function<void()>> geplant_;
     long long jetzt_ = 0;
@@ -106,7 +107,7 @@ public:
     int ProgrammStarten(const Text& programm, const Text& argumente, Fensterstil stil) override;
     int Exitcode(int taskId) override;
     void WarteAufEnde(int taskId, int maxMs) override;
-    Text ZugeordnetesProgramm(const Text& datei) override;
+    Text ZugeordnetesProgramm(const Text& datei) override { return zuordnungen[datei]; }
     void TexteditorOeffnen(const Text& datei) override { editor.push_back(datei); }
 
 private:

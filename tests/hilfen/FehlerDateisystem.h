@@ -1,14 +1,15 @@
 #pragma once
 // Dateisystem für Fehlertests: lässt den n-ten schreibenden Zugriff (Schreiben, SicherErsetzen,
-// Löschen, Umbenennen) mit einem gewählten Laufzeitfehler scheitern und reicht alles andere durch.
-#include "DurchreichendesDateisystem.h"
+// Löschen, Umbenennen) mit einem gewählten Laufzeitfehler scheitern und reicht alles an das echte
+// Dateisystem durch.
+#include "platform/Dateisystem.h"
 #include "platform/Laufzeitfehler.h"
 
 #include <functional>
 
-class FehlerDateisystem : public DurchreichendesDateisystem {
+class FehlerDateisystem : public Dateisystem {
 public:
-    using DurchreichendesDateisystem::DurchreichendesDateisystem;
+    explicit FehlerDateisystem(Dateisystem& echt) : echt_(echt) {}
 
     // 0: nie scheitern. Sonst scheitert der n-te schreibende Zugriff (ab 1), nur dieser.
     void ScheiternBei(int n, int fehlernummer) {
@@ -36,6 +37,18 @@ public:
         Zugriff();
         echt_.Umbenennen(alt, neu);
     }
+    bool Existiert(const Text& p) override { return echt_.Existiert(p); }
+    Text Lesen(const Text& p) override { return echt_.Lesen(p); }
+    void ZeilenLesen(const Text& p, const std::function<bool(const Text&)>& f) override {
+        echt_.ZeilenLesen(p, f);
+    }
+    std::vector<Text> Auflisten(const Text& p) override { return echt_.Auflisten(p); }
+    Text AktuellesVerzeichnis() override { return echt_.AktuellesVerzeichnis(); }
+    void LaufwerkWechseln(const Text& l) override { echt_.LaufwerkWechseln(l); }
+    void VerzeichnisWechseln(const Text& p) override { echt_.VerzeichnisWechseln(p); }
+    void AlleSchliessen() override { echt_.AlleSchliessen(); }
+    Text AusHostpfad(const Text& p) override { return echt_.AusHostpfad(p); }
+    Text NachHostpfad(const Text& p) override { return echt_.NachHostpfad(p); }
 
 private:
     void Zugriff() {
@@ -44,6 +57,7 @@ private:
         if (++zaehler_ == scheiternBei_)
             throw Laufzeitfehler(fehlernummer_, "eingespielter Fehler");
     }
+    Dateisystem& echt_;
     int scheiternBei_ = 0;
     int fehlernummer_ = 57;
     int zaehler_ = 0;

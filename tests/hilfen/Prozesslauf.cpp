@@ -93,9 +93,3 @@ std::vector<std::string> CrLfZeilen(const std::string& bytes) {
     }
     return zeilen;
 }
-
-std::string RinexKopf(const std::string& observer) {
-    return "     2.11           OBSERVATION DATA    M (MIXED)           RINEX VERSION / TYPE\r\n" +
-           observer + std::string(60 - observer.size(), ' ') + "OBSERVER / AGENCY\r\n" +
-           std::string(60, ' ') + "END OF HEADER\r\n";
-}

@@ -1,5 +1,7 @@
 #pragma once
 // Ein Programm als echten Prozess laufen lassen und Ausgaben und Exitcode einsammeln.
+#include "RinexKopf.h"
+
 #include <filesystem>
 #include <map>
 #include <string>
@@ -36,5 +38,3 @@ std::map<std::string, std::string> StapelUmgebung(const std::filesystem::path& o
 std::vector<std::string> Worte(const std::string& text);
 // Zeilen mit CR LF; jede andere Zeilentrennung lässt den Test scheitern.
 std::vector<std::string> CrLfZeilen(const std::string& bytes);
-// RINEX-2-Kopf mit diesem OBSERVER, CR LF.
-std::string RinexKopf(const std::string& observer);

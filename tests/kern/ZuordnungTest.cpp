@@ -1,5 +1,5 @@
 #include "Pruefhilfen.h"
-#include "RinexKopf.h"
+#include "hilfen/RinexKopf.h"
 #include "hilfen/TestUmgebung.h"
 
 #include <filesystem>
@@ -10,8 +10,8 @@ namespace {
 
 using Namen = std::vector<Text>;
 
-const std::string Sapos = RinexMitObserver("SAPOS", "LGLN");
-const std::string Mueller = RinexMitObserver("MUELLER", "VERMESSUNGSBUERO");
+const std::string Sapos = RinexKopf("SAPOS", "LGLN");
+const std::string Mueller = RinexKopf("MUELLER", "VERMESSUNGSBUERO");
 const Text Warnung = u"Es sind nur maximal 5 Referenzstationen zulässig!";
 
 // Legt a0001230.12o, b0001230.12o, ... mit den Inhalten an, macht das Arbeitsverzeichnis aktuell
@@ -45,8 +45,8 @@ TEST_F(Zuordnung, VerschiebtTrefferInIhrerReihenfolge) {
     const std::string ohneObserver =
         RinexZeile("     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE") +
         RinexZeile("SAPOS", "COMMENT");
-    Einlesen(u, {Sapos, Mueller, RinexMitObserver("MUELLER", "SAPOS-NDS"), ohneObserver, Sapos,
-                 Sapos, Sapos});
+    Einlesen(
+        u, {Sapos, Mueller, RinexKopf("MUELLER", "SAPOS-NDS"), ohneObserver, Sapos, Sapos, Sapos});
     // Nach dem Einlesen verschwunden bzw. durch einen Ordner ersetzt: unlesbar, keine Referenz.
     fs::remove(u.arbeit / "f0001230.12o");
     fs::remove(u.arbeit / "g0001230.12o");
@@ -82,14 +82,14 @@ TEST(Kopfzeile, EntscheidetUeberReferenz) {
     };
     const std::string icc = RinexZeile("coordenades ajust ICC", "COMMENT");
     const Fall faelle[] = {
-        {nurLf(RinexDatei({icc, RinexZeile("MATA", "OBSERVER / AGENCY")})), u"ICC", false},
-        {nurLf(RinexDatei({icc, RinexZeile("ICC", "OBSERVER / AGENCY")})), u"ICC", true},
+        {nurLf(RinexMit({icc, RinexZeile("MATA", "OBSERVER / AGENCY")})), u"ICC", false},
+        {nurLf(RinexMit({icc, RinexZeile("ICC", "OBSERVER / AGENCY")})), u"ICC", true},
         {Sapos, u"sapos", false},
         {Mueller, u"", true},
-        {RinexDatei({}), u"", false},
+        {RinexMit({}), u"", false},
         {Sapos, u" SAPOS", false},
-        {RinexDatei({RinexZeile("OBSERVER WAR SAPOS", "COMMENT"),
-                     RinexZeile("MUELLER", "OBSERVER / AGENCY")}),
+        {RinexMit({RinexZeile("OBSERVER WAR SAPOS", "COMMENT"),
+                   RinexZeile("MUELLER", "OBSERVER / AGENCY")}),
          u"SAPOS", true},
         {binaer, u"", false},
     };

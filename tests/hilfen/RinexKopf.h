@@ -9,7 +9,7 @@ inline std::string RinexZeile(std::string inhalt, const std::string& label) {
 }
 
 // Kopf mit den gegebenen Zeilen zwischen Versions- und Endzeile, dazu zwei Epochen.
-inline std::string RinexDatei(const std::vector<std::string>& zeilen) {
+inline std::string RinexMit(const std::vector<std::string>& zeilen) {
     std::string d =
         RinexZeile("     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE");
     for (const std::string& z : zeilen)
@@ -21,8 +21,9 @@ inline std::string RinexDatei(const std::vector<std::string>& zeilen) {
     return d;
 }
 
-inline std::string RinexMitObserver(const std::string& observer, const std::string& agentur) {
+// Kopf mit OBSERVER / AGENCY: Beobachter in den ersten 20 Zeichen, dahinter die Agentur.
+inline std::string RinexKopf(const std::string& observer, const std::string& agentur = "") {
     std::string feld = observer;
     feld.resize(20, ' ');
-    return RinexDatei({RinexZeile(feld + agentur, "OBSERVER / AGENCY")});
+    return RinexMit({RinexZeile(feld + agentur, "OBSERVER / AGENCY")});
 }
