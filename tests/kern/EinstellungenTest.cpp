@@ -1,5 +1,8 @@
-// kestrav.ini Byte für Byte: Lesen, Ersetzen, Laden in die Steuerelemente und Speichern.
+// kestrav.ini Byte für Byte: Lesen, Ersetzen, Laden in die Steuerelemente und Speichern; dazu die
+// Regeln der Schalter auf dem Reiter "Optionen" und der Grenzwertfelder, über die Modelle gesetzt
+// wie von der Oberfläche oder vom Laden der Einstellungen.
 #include "shell/Einstellungen.h"
+#include "Pruefhilfen.h"
 #include "hilfen/TestUmgebung.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +14,7 @@
 namespace {
 
 const Text Ini = u"c:\\programme\\kestrav\\kestrav.ini";
+const Text BoEllips = u"-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU";
 
 // Eine vollständige Datei wie ausgeliefert, einzelne Werte je Fall ersetzbar.
 std::string IniMit(const std::map<std::string, std::string>& abweichend = {}) {
@@ -34,7 +38,7 @@ std::string IniMit(const std::map<std::string, std::string>& abweichend = {}) {
 class EinstellungenTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        t.EngineInstallieren(true);
+        t.EngineInstallieren();
         form.zustand.VexloVerzeichnis = u"c:\\programme\\vexlo\\";
         form.zustand.Programmverzeichnis = u"c:\\programme\\kestrav\\";
         form.zustand.IniDatei = u"kestrav.ini";
@@ -46,6 +50,7 @@ protected:
     TestUmgebung t;
     Basisformular& form = t.Formular();
 };
+using SchalterTest = EinstellungenTest;
 
 // Lesen nimmt die erste Zeile mit genau diesem Schlüssel; Ersetzen schreibt jede Zeile neu, die ihn
 // irgendwo enthält, ohne Rücksicht auf Groß-/Kleinschreibung. vorher == nullptr: keine Datei.
@@ -137,6 +142,81 @@ TEST_F(EinstellungenTest, FehlermeldungNenntDateiUndNummer) {
               u"Die Einstellungen konnten nicht in die Datei\n<" + AusUtf8(IniPfad().string()) +
                   u">\ngeschrieben werden (Laufzeitfehler 61).\n"
                   u"Die Datei ist unverändert geblieben.");
+}
+
+// Jedes Kästchen hängt seinen Schalter an oder entfernt ihn. Ein von Hand klein geschriebener
+// bleibt stehen; ein genau geschriebener wird verdoppelt und dann ganz entfernt.
+TEST_F(SchalterTest, SatellitensystemeHängenAnUndEntfernen) {
+    form.QelGPS.SetzeWert(1);
+    form.QelGalileo.SetzeWert(1);
+    form.QelGPS.SetzeWert(0);
+    form.QelSBAS.SetzeWert(1);
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10 -SVE -SVS");
+
+    form.QelWeitereParameter.SetzeText(u"-e10 -svg -SVR");
+    form.QelGPS.SetzeWert(1);
+    form.QelGPS.SetzeWert(0);
+    form.QelGLONASS.SetzeWert(1);
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10 -svg -SVR -SVR");
+    form.QelGLONASS.SetzeWert(0);
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10 -svg");
+}
+
+TEST_F(SchalterTest, HöhensystemMitUndOhneGeoiddatei) {
+    form.QelHöheEllips.Waehlen();
+    form.QelHöheDhhn.Waehlen();
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), BoEllips + u" +Sb");
+
+    std::filesystem::remove_all(t.vexlo);
+    std::filesystem::create_directories(t.vexlo);
+    form.QelHöheEllips.Waehlen();
+    form.QelHöheDhhn.Waehlen();
+    EXPECT_EQ(Teile(t.dialoge.protokoll.at(0).meldung),
+              std::tuple(Text(u"Eine binäre SatNivGeoid-Datei <c:\\programme\\vexlo\\*.bog> "
+                              u"fehlt!\nBerechnungen von Normalhöhen sind nicht möglich!"),
+                         Text(u"Keine Berechnung von Normalhöhen möglich!"), Knoepfe::OK,
+                         Symbol::Ausrufezeichen));
+    EXPECT_TRUE(form.QelHöheEllips.Gewaehlt());
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), BoEllips);
+}
+
+// Die Standardknöpfe: die Parameter kreuzen die Antennenkorrektur wieder an, die Systeme behalten
+// ihre Häkchen ohne ihre Schalter; die Grenzwerte setzen auch die Anzeigen zurück.
+TEST_F(SchalterTest, StandardknöpfeSetzenZurück) {
+    form.QelGPS.SetzeWert(1);
+    form.QelKorrAntenne.SetzeWert(0);
+    form.QelHöheEllips.Waehlen();
+    form.BoWeitereParameter.SetzeText(u"-x");
+    form.cmdBoOriPara.Klicken();
+    EXPECT_EQ(form.QelWeitereParameter.Wert(), u"-e10");
+    EXPECT_EQ(form.BoWeitereParameter.Wert(), BoEllips);
+    EXPECT_EQ(form.QelKorrAntenne.Wert(), 1);
+    EXPECT_EQ(form.QelGPS.Wert(), 1);
+
+    form.Satellitenanzahl.SetzeText(u"9");
+    form.ErgebnisAnzeigen.SetzeWert(2);
+    form.ButtonStandardwerte.Klicken();
+    EXPECT_EQ(form.Satellitenanzahl.Wert(), u"5");
+    EXPECT_EQ(form.ErgebnisAnzeigen.Wert(), 1);
+}
+
+// Die Version gilt nur von 1 bis 2 (sonst 2, auch in Zustand und Fenstertitel); Satellitenanzahl
+// und Beobachtungszeit haben bei jeder Änderung die Untergrenzen 4 und 5.
+TEST_F(SchalterTest, VersionUndUntergrenzenBeiJederÄnderung) {
+    const std::tuple<Text, Text, Text, Text> faelle[] = {
+        {u"1.5", u"1.5", u"4", u"5"}, {u"2.0", u"2.0", u"4", u"5"}, {u"3", u"2", u"4", u"5"},
+        {u"0", u"2", u"4", u"5"},     {u"4.9", u"2", u"4.9", u"5"}, {u"12", u"2", u"12", u"12"},
+        {u"abc", u"2", u"4", u"5"}};
+    for (const auto& [eingabe, v, satelliten, zeit] : faelle) {
+        form.VexloVersion.SetzeText(eingabe);
+        form.Satellitenanzahl.SetzeText(eingabe);
+        form.OccupationTime.SetzeText(eingabe);
+        EXPECT_EQ(form.VexloVersion.Wert(), v);
+        EXPECT_EQ(form.zustand.Versionskennung, v);
+        EXPECT_EQ(form.fenster.Caption(), u"Kestrav für Qel" + v + u"/Bo" + v + u" V5.0(2)");
+        EXPECT_EQ(form.Satellitenanzahl.Wert(), satelliten);
+        EXPECT_EQ(form.OccupationTime.Wert(), zeit);
+    }
 }
 
 } // namespace
