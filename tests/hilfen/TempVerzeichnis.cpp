@@ -1,23 +1,17 @@
 #include "TempVerzeichnis.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <stdexcept>
 
-// Ohne mkdtemp (MinGW kennt es nicht): ein zufälliger Name, den create_directory exklusiv anlegt.
+// Ohne mkdtemp (MinGW kennt es nicht): ein zufälliger Name, den create_directory exklusiv anlegt;
+// scheitert das Anlegen aus anderem Grund, wirft es.
 TempVerzeichnis::TempVerzeichnis() {
     static std::mt19937_64 zufall{std::random_device{}()};
-    const auto basis = std::filesystem::temp_directory_path();
-    for (int versuch = 0; versuch < 100; ++versuch) {
-        auto kandidat = basis / ("kestrav-test-" + std::to_string(zufall() % 1000000000u));
-        if (std::filesystem::create_directory(kandidat)) {
-            pfad_ = kandidat;
-            return;
-        }
-    }
-    throw std::runtime_error("kein Temp-Verzeichnis");
+    do
+        pfad_ = std::filesystem::temp_directory_path() /
+                ("kestrav-test-" + std::to_string(zufall() % 1000000000u));
+    while (!std::filesystem::create_directory(pfad_));
 }
 
 TempVerzeichnis::~TempVerzeichnis() {

@@ -1,7 +1,5 @@
 #include "TestUmgebung.h"
 
-#include "shell/Start.h"
-
 TestUmgebung::TestUmgebung() {
     vorherigesVerzeichnis_ = std::filesystem::current_path();
 #ifdef _WIN32
@@ -52,30 +50,9 @@ TestUmgebung::~TestUmgebung() {
 #endif
 }
 
-Basisformular& TestUmgebung::Formular() {
-    if (!form_)
-        form_ = std::make_unique<Basisformular>(*umgebung);
-    return *form_;
-}
-
-Basisformular& TestUmgebung::Start() {
-    Basisformular& form = Formular();
-    FormularLaden(form);
-    return form;
-}
-
 void TestUmgebung::EngineInstallieren(bool geoid) {
     BytesSchreiben(vexlo / "bo1.exe", "");
     BytesSchreiben(vexlo / "bo2.exe", "");
     if (geoid)
         BytesSchreiben(vexlo / "gcg2016.bog", "");
-}
-
-void TestUmgebung::Arbeitsdatei(const std::string& name, const std::string& bytes) {
-    BytesSchreiben(arbeit / name, bytes);
-}
-
-void TestUmgebung::InsArbeitsverzeichnis() {
-    datei->LaufwerkWechseln(u"c:");
-    datei->VerzeichnisWechseln(u"c:\\daten\\tag1");
 }

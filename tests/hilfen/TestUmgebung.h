@@ -7,6 +7,7 @@
 #include "Attrappen.h"
 #include "TempVerzeichnis.h"
 #include "shell/Basisformular.h"
+#include "shell/Start.h"
 
 #ifdef _WIN32
 #include "platform/win32/Win32Dateisystem.h"
@@ -68,15 +69,27 @@ public:
     std::unique_ptr<Umgebung> umgebung;
 
     // Legt das Hauptfenster an (ohne Start). Start() ruft zusätzlich FormularLaden.
-    Basisformular& Formular();
-    Basisformular& Start();
+    Basisformular& Formular() {
+        if (!form_)
+            form_ = std::make_unique<Basisformular>(*umgebung);
+        return *form_;
+    }
+    Basisformular& Start() {
+        FormularLaden(Formular());
+        return Formular();
+    }
 
     // Engine-Dateien anlegen (bo1.exe/bo2.exe, *.bog), damit der Start nicht meldet.
     void EngineInstallieren(bool geoid = true);
     // Datei im Arbeitsverzeichnis byte-genau anlegen.
-    void Arbeitsdatei(const std::string& name, const std::string& bytes);
+    void Arbeitsdatei(const std::string& name, const std::string& bytes) {
+        BytesSchreiben(arbeit / name, bytes);
+    }
     // Macht das Arbeitsverzeichnis zum aktuellen Verzeichnis (wie nach der Dateiauswahl).
-    void InsArbeitsverzeichnis();
+    void InsArbeitsverzeichnis() {
+        datei->LaufwerkWechseln(u"c:");
+        datei->VerzeichnisWechseln(u"c:\\daten\\tag1");
+    }
 
 private:
     std::unique_ptr<Basisformular> form_;

@@ -16,16 +16,9 @@ namespace {
 const Text Ini = u"c:\\programme\\kestrav\\kestrav.ini";
 const Text BoEllips = u"-e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU";
 
-// Eine vollständige Datei wie ausgeliefert, einzelne Werte je Fall ersetzbar.
+// Die ausgelieferte Datei, einzelne Werte je Fall ersetzbar.
 std::string IniMit(const std::map<std::string, std::string>& abweichend = {}) {
-    std::istringstream standard(
-        "VexloVersion = 2\r\nANTEX-Antennkorrektur = 1\r\nH\xF6hensystem = 1\r\n"
-        "ignoriere Beobachtungen von = \r\nWarnung L\xF6sungsqualit\xE4t = high\r\n"
-        "mittl. Satelittenanzahl = 5\r\nBeobachtungszeit = 5\r\nPDOP = 6\r\n"
-        "Ambiquities gel\xF6st f\xFCr = 90\r\nAnzeige Berechnung = 0\r\nAnzeige Ergebnis = 1\r\n"
-        "Anzeige Warnung = 1\r\nPr\xFC"
-        "fung Qel-Logfile = 1\r\nQel-weitereParameter = -e10\r\n"
-        "Bo-weitereParameter = -e10 +E+NS2,CU2,SQU,STY,AMB,TDM,SVA,PDA,BSU +Sb\r\n");
+    std::istringstream standard(BytesLesen(KESTRAV_SOURCE_DIR "/data/kestrav.ini"));
     std::string bytes;
     for (std::string zeile; std::getline(standard, zeile);) {
         const std::string schlüssel = zeile.substr(0, zeile.find(" = "));
@@ -83,9 +76,7 @@ TEST_F(EinstellungenTest, SchlüsselLesenUndErsetzen) {
 }
 
 TEST_F(EinstellungenTest, AusgelieferteDateiBleibtBeimSpeichernByteGleich) {
-    const std::string ausgeliefert =
-        BytesLesen(std::filesystem::path(KESTRAV_SOURCE_DIR) / "data" / "kestrav.ini");
-    EXPECT_EQ(ausgeliefert, IniMit());
+    const std::string ausgeliefert = IniMit();
     Schreiben(ausgeliefert);
     EinstellungenLaden(form);
     EinstellungenSpeichern(form);
@@ -97,15 +88,16 @@ TEST_F(EinstellungenTest, AusgelieferteDateiBleibtBeimSpeichernByteGleich) {
 // beim Laden gerundet und nach unten begrenzt; beim Speichern bleibt ein unlesbarer Text beim
 // zuletzt geladenen Wert.
 TEST_F(EinstellungenTest, GespeicherteTexteGewinnenGrenzwerteGanzzahlig) {
-    Schreiben(IniMit({{"ANTEX-Antennkorrektur", "0"},
-                      {"H\xF6hensystem", "2"},
-                      {"ignoriere Beobachtungen von", "-svr -SVE"},
-                      {"Qel-weitereParameter", "-e10 -A -A -x"},
-                      {"Bo-weitereParameter", "-e10 +Sb"},
-                      {"PDOP", "7.5"},
-                      {"Ambiquities gel\xF6st f\xFCr", "6.5"},
-                      {"Beobachtungszeit", "drei"},
-                      {"mittl. Satelittenanzahl", "2"}}));
+    std::map<std::string, std::string> werte{{"ANTEX-Antennkorrektur", "0"},
+                                             {"H\xF6hensystem", "2"},
+                                             {"ignoriere Beobachtungen von", "-svr -SVE"},
+                                             {"Qel-weitereParameter", "-e10 -A -A -x"},
+                                             {"Bo-weitereParameter", "-e10 +Sb"},
+                                             {"PDOP", "7.5"},
+                                             {"Ambiquities gel\xF6st f\xFCr", "6.5"},
+                                             {"Beobachtungszeit", "drei"},
+                                             {"mittl. Satelittenanzahl", "2"}};
+    Schreiben(IniMit(werte));
     EinstellungenLaden(form);
     EXPECT_EQ(form.PDOP.Wert() + u"|" + form.AmbiguitiesFixedFor.Wert() + u"|" +
                   form.OccupationTime.Wert() + u"|" + form.Satellitenanzahl.Wert(),
@@ -116,15 +108,13 @@ TEST_F(EinstellungenTest, GespeicherteTexteGewinnenGrenzwerteGanzzahlig) {
     form.OccupationTime.SetzeText(u"12.5");
     form.Satellitenanzahl.SetzeText(u"5.5");
     EinstellungenSpeichern(form);
-    EXPECT_EQ(Bytes(), IniMit({{"ANTEX-Antennkorrektur", "0"},
-                               {"H\xF6hensystem", "2"},
-                               {"ignoriere Beobachtungen von", "-SVR -SVE"},
-                               {"Qel-weitereParameter", "-e10 -x -A"},
-                               {"Bo-weitereParameter", "-e10 +Sb"},
-                               {"PDOP", "8"},
-                               {"Ambiquities gel\xF6st f\xFCr", "6"},
-                               {"Beobachtungszeit", "12"},
-                               {"mittl. Satelittenanzahl", "6"}}));
+    werte["ignoriere Beobachtungen von"] = "-SVR -SVE";
+    werte["Qel-weitereParameter"] = "-e10 -x -A";
+    werte["PDOP"] = "8";
+    werte["Ambiquities gel\xF6st f\xFCr"] = "6";
+    werte["Beobachtungszeit"] = "12";
+    werte["mittl. Satelittenanzahl"] = "6";
+    EXPECT_EQ(Bytes(), IniMit(werte));
 }
 
 TEST_F(EinstellungenTest, ZurückgewiesenerWertBeendetDasLaden) {

@@ -15,16 +15,6 @@ const Text GeoidText = u"Eine binäre SatNivGeoid-Datei im Verzeichnis\n"
                        u"<c:\\programme\\vexlo\\*.bog> fehlt!\n\n"
                        u"Berechnungen von Normalhöhen im System DHHN92 sind nicht möglich!";
 
-// Version und Höhensystem wie aus kestrav.ini: die Datei liegt bereit, und der Zustandssatz ist
-// schon gesetzt, damit der Start gleich prüft, was sie vorgibt.
-void EinstellungenVorgeben(TestUmgebung& t, const Text& version, const Text& hoehe) {
-    BytesSchreiben(t.programm / "kestrav.ini",
-                   "VexloVersion = " + NachWindows1252(version) +
-                       "\r\nH\xF6hensystem = " + NachWindows1252(hoehe) + "\r\n");
-    t.Formular().zustand.Versionskennung = version;
-    t.Formular().zustand.Höhensystem = hoehe;
-}
-
 // Meldungen wortgetreu, erst Engine, dann Geoid; die Menüleisten werden weiß. Die Systembreite:
 // 32-bit wird zuerst gesucht, ohne Angabe gilt die ganze Beschreibung, eine verweigerte Abfrage
 // (nullopt) lässt keinen alten Wert stehen.
@@ -56,7 +46,13 @@ TEST(Start, PruefungenUndSystembreite) {
         TestUmgebung t;
         for (const char* name : f.engineDateien)
             BytesSchreiben(t.vexlo / name, "");
-        EinstellungenVorgeben(t, f.version, f.hoehensystem);
+        // Version und Höhensystem wie aus kestrav.ini; der Zustandssatz ist schon gesetzt, damit
+        // der Start gleich prüft, was sie vorgibt.
+        BytesSchreiben(t.programm / "kestrav.ini",
+                       "VexloVersion = " + NachWindows1252(f.version) +
+                           "\r\nH\xF6hensystem = " + NachWindows1252(f.hoehensystem) + "\r\n");
+        t.Formular().zustand.Versionskennung = f.version;
+        t.Formular().zustand.Höhensystem = f.hoehensystem;
         t.system.beschreibung = f.beschreibung.value_or(u"");
         t.system.verweigert = !f.beschreibung;
         t.Formular().zustand.Systembreite = u"64Bit";
