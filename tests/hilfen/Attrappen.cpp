@@ -37,15 +37,13 @@ std::vector<Text> AttrappeDialoge::Texte() const {
 
 void AttrappeSchleife::ZeitgeberAnmelden(Zeitgeber& zeitgeber) {
     zeitgeber_.push_back({&zeitgeber, zeitgeber.Aktiviert() ? jetzt_ + zeitgeber.Intervall() : -1});
-    std::size_t index = zeitgeber_.size() - 1;
     // Ein- und Ausschalten startet bzw. stoppt die Frist, wie ein echter Zeitgeber.
-    zeitgeber.Beobachten([this, index] {
+    zeitgeber.Beobachten([this, index = zeitgeber_.size() - 1] {
         Eintrag& e = zeitgeber_[index];
-        bool an = e.zeitgeber->Aktiviert();
-        if (an && e.faellig < 0)
-            e.faellig = jetzt_ + e.zeitgeber->Intervall();
-        else if (!an)
+        if (!e.zeitgeber->Aktiviert())
             e.faellig = -1;
+        else if (e.faellig < 0)
+            e.faellig = jetzt_ + e.zeitgeber->Intervall();
     });
 }
 

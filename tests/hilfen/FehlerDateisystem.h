@@ -5,8 +5,6 @@
 #include "platform/Dateisystem.h"
 #include "platform/Laufzeitfehler.h"
 
-#include <functional>
-
 class FehlerDateisystem : public Dateisystem {
 public:
     explicit FehlerDateisystem(Dateisystem& echt) : echt_(echt) {}

@@ -43,19 +43,13 @@ int ProzessStarten(const Prozessaufruf& aufruf, const std::filesystem::path& aus
 
 int AufEndeWarten(int pid) {
     int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
+    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 Prozesslauf ProzessAusfuehren(const Prozessaufruf& aufruf) {
     TempVerzeichnis ausgaben;
-    int pid = ProzessStarten(aufruf, ausgaben / "aus", ausgaben / "err");
-    Prozesslauf lauf;
-    lauf.exitcode = AufEndeWarten(pid);
-    lauf.ausgabe = BytesLesen(ausgaben / "aus");
-    lauf.fehler = BytesLesen(ausgaben / "err");
-    return lauf;
+    const int exitcode = AufEndeWarten(ProzessStarten(aufruf, ausgaben / "aus", ausgaben / "err"));
+    return {exitcode, BytesLesen(ausgaben / "aus"), BytesLesen(ausgaben / "err")};
 }
 
 void Skript(const std::filesystem::path& datei, const std::string& rumpf) {

@@ -27,7 +27,6 @@ using SystemSperren = PosixSperren;
 #endif
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <set>
 

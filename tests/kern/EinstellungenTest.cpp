@@ -48,13 +48,7 @@ using SchalterTest = EinstellungenTest;
 // Lesen nimmt die erste Zeile mit genau diesem Schlüssel; Ersetzen schreibt jede Zeile neu, die ihn
 // irgendwo enthält, ohne Rücksicht auf Groß-/Kleinschreibung. vorher == nullptr: keine Datei.
 TEST_F(EinstellungenTest, SchlüsselLesenUndErsetzen) {
-    struct Fall {
-        const char* vorher;
-        const char16_t* schlüssel;
-        const char16_t* gelesen;
-        const char* nachher;
-    };
-    const Fall faelle[] = {
+    const std::tuple<const char*, const char16_t*, const char16_t*, const char*> faelle[] = {
         {"   PDOP   =   3   \r\n", u"PDOP", u"3", "PDOP = 5\r\n"},
         {"pdop=3\r\n", u"PDOP", u"", "PDOP = 5\r\n"},
         {"; Grenze f\xFCr PDOP\r\nx\r\nPDOP = 3\r\nPDOP = 4\r\n", u"PDOP", u"3",
@@ -64,23 +58,22 @@ TEST_F(EinstellungenTest, SchlüsselLesenUndErsetzen) {
         {nullptr, u"PDOP", u"", "\r\n"},
         {"H\xD6HENSYSTEM=1\r\n", u"Höhensystem", u"", "H\xF6hensystem = 5\r\n"},
     };
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.vorher ? f.vorher : "ohne Datei");
+    for (const auto& [vorher, schlüssel, gelesen, nachher] : faelle) {
+        SCOPED_TRACE(vorher ? vorher : "ohne Datei");
         std::filesystem::remove(IniPfad());
-        if (f.vorher)
-            Schreiben(f.vorher);
-        EXPECT_EQ(LeseSchlüssel(t.umgebung->datei, Ini, f.schlüssel, u"="), f.gelesen);
-        ErsetzeSchlüssel(t.umgebung->datei, Ini, f.schlüssel, u"=", u"5");
-        EXPECT_EQ(Bytes(), f.nachher);
+        if (vorher)
+            Schreiben(vorher);
+        EXPECT_EQ(LeseSchlüssel(t.umgebung->datei, Ini, schlüssel, u"="), gelesen);
+        ErsetzeSchlüssel(t.umgebung->datei, Ini, schlüssel, u"=", u"5");
+        EXPECT_EQ(Bytes(), nachher);
     }
 }
 
 TEST_F(EinstellungenTest, AusgelieferteDateiBleibtBeimSpeichernByteGleich) {
-    const std::string ausgeliefert = IniMit();
-    Schreiben(ausgeliefert);
+    Schreiben(IniMit());
     EinstellungenLaden(form);
     EinstellungenSpeichern(form);
-    EXPECT_EQ(Bytes(), ausgeliefert);
+    EXPECT_EQ(Bytes(), IniMit());
 }
 
 // Die Regeln der Kästchen beim Laden ändern die gespeicherten Parameter nicht; die Systeme werden
@@ -157,8 +150,7 @@ TEST_F(SchalterTest, HöhensystemMitUndOhneGeoiddatei) {
     form.QelHöheDhhn.Waehlen();
     EXPECT_EQ(form.BoWeitereParameter.Wert(), BoEllips + u" +Sb");
 
-    std::filesystem::remove_all(t.vexlo);
-    std::filesystem::create_directories(t.vexlo);
+    std::filesystem::remove(t.vexlo / "gcg2016.bog");
     form.QelHöheEllips.Waehlen();
     form.QelHöheDhhn.Waehlen();
     EXPECT_EQ(Teile(t.dialoge.protokoll.at(0).meldung),

@@ -1,6 +1,10 @@
+// Start des Hauptfensters, Systembeschreibung und Fehlertabelle.
 #include "shell/Start.h"
 #include "Pruefhilfen.h"
 #include "hilfen/TestUmgebung.h"
+#include "platform/Laufzeitfehler.h"
+#include "shell/Fehlertabelle.h"
+#include "shell/Systembeschreibung.h"
 
 #include <filesystem>
 #include <optional>
@@ -82,7 +86,6 @@ TEST(Start, BefehlszeileWirdStartargumentUndVerzeichnis) {
     };
     for (const auto& [befehlszeile, argument, verzeichnis, prozessverzeichnis] : faelle) {
         TestUmgebung t;
-        t.EngineInstallieren();
         t.InsArbeitsverzeichnis();
         fs::create_directories(t.laufwerkC / "daten" / "tag2");
         t.system.befehlszeile = befehlszeile;
@@ -93,4 +96,87 @@ TEST(Start, BefehlszeileWirdStartargumentUndVerzeichnis) {
     }
 }
 
+// Produkttypen und Prozessorarchitekturen, wie die Versionsfunktionen sie liefern.
+enum { Arbeitsplatz = 1, Server = 3, X86 = 0, Itanium = 6, X64 = 9 };
+
+Versionsdaten NT(int haupt, int neben, int typ, int architektur, std::uint32_t suite = 0,
+                 std::uint32_t produktinfo = 0, Text servicepack = {}) {
+    return {.plattform = 2,
+            .hauptversion = haupt,
+            .nebenversion = neben,
+            .servicepack = servicepack,
+            .produkttyp = typ,
+            .suitemaske = suite,
+            .prozessorarchitektur = architektur,
+            .produktinfo = produktinfo};
+}
+
+template <class T> Versionsdaten Mit(Versionsdaten d, T Versionsdaten::*feld, T wert) {
+    d.*feld = wert;
+    return d;
+}
+
+// Stichproben der Zweige, die am leichtesten falsch werden: Reihenfolge der Prüfungen,
+// fehlende Tabellenzeilen, Kommata und Leerzeichen an den Nahtstellen. nullopt: Laufzeitfehler.
+TEST(Systembeschreibung, Stichproben) {
+    constexpr auto verweigert = &Versionsdaten::wow64AbfrageVerweigert;
+    const std::pair<Versionsdaten, std::optional<Text>> faelle[] = {
+        {NT(5, 1, Arbeitsplatz, X64, 0x100, 0, u"Service Pack 3"),
+         u"Windows XP Professional, 32-bit (Service Pack 3)"},
+        {Mit(Mit(NT(5, 1, Arbeitsplatz, X86, 0x200), &Versionsdaten::tabletPc, 1),
+             &Versionsdaten::mediaCenter, 1),
+         u"Windows XP Media Center Edition, 32-bit"},
+        {NT(6, 1, Arbeitsplatz, X64, 0, 48, u"Service Pack 1"),
+         u"Windows 7 , 64-bit (Service Pack 1)"},
+        {Mit(NT(5, 2, Server, X64, 0x0002), &Versionsdaten::serverR2, 1),
+         u"Windows Server 2003 R2, Enterprise x64 Edition, 64-bit"},
+        {NT(5, 2, Server, Itanium), u"Windows Server 2003, "},
+        {{.plattform = 3, .servicepack = Text(u"SP 2\0Rest", 9)}, u"Windows CE (SP 2)"},
+        {NT(10, 0, Arbeitsplatz, X64), u""},
+        // Eine verweigerte Architekturabfrage ist nur ein Fehler, wo sie gebraucht wird (XP fragt
+        // nicht).
+        {Mit(NT(6, 1, Arbeitsplatz, X64), verweigert, true), std::nullopt},
+        {Mit(NT(5, 2, Server, X86), verweigert, true), std::nullopt},
+        {Mit(NT(5, 1, Arbeitsplatz, X86), verweigert, true), u"Windows XP Professional, 32-bit"},
+    };
+    for (std::size_t i = 0; i < std::size(faelle); ++i) {
+        if (faelle[i].second)
+            EXPECT_EQ(Systembeschreibung(faelle[i].first), *faelle[i].second) << i;
+        else
+            EXPECT_THROW(Systembeschreibung(faelle[i].first), Laufzeitfehler) << i;
+    }
+}
+
 } // namespace
+
+TEST(Fehlertabelle, HundertachtzehnNummernAufsteigend) {
+    auto tabelle = Fehlertabelle();
+    ASSERT_EQ(tabelle.size(), 118u);
+    // Die Suche verlässt sich auf die Reihenfolge.
+    for (std::size_t i = 1; i < tabelle.size(); ++i)
+        EXPECT_LT(tabelle[i - 1].nummer, tabelle[i].nummer) << "Zeile " << i;
+}
+
+// Stichproben der Zeilen mit Umbrüchen, Tippfehlern und Umlauten, dazu Nummern ohne Zeile.
+TEST(Fehlertabelle, BeschreibungenWortgetreu) {
+    const std::pair<long, Text> faelle[] = {
+        {53,
+         u"eventuell Datei nicht gefunden, falsche/ungenaue Referenz-Koordinaten/Antennenhöhe,\n"
+         u"Elevationswinkel zu klein, Antennentyp nicht in der Datei \"vexlo.apc\" "
+         u"vorgefunden,\nProgrammpfad nicht gesetzt, Schreib/Lösch- und Leserechte nicht "
+         u"vergeben, falsche RINEX-Version"},
+        {75, u"Fehler beim Zugriff auf Pfad/Datei. Entfernen Sie eventellen \n"
+             u"Schreibschutz und erlauben Sie Schreib/Lösch- und Leserechte"},
+        {4, u"sonstiger Fehler"},
+        {31038, u"sonstiger Fehler"},
+    };
+    for (const auto& [nummer, beschreibung] : faelle)
+        EXPECT_EQ(FehlerbeschreibungZuNummer(nummer), beschreibung) << nummer;
+}
+
+TEST(Fehlerbericht, OhneOderMitLeeremFehlerdateitextEndetMitDerBitte) {
+    for (const char16_t* fehlerdatei : {u"", u"   "})
+        EXPECT_EQ(FehlerberichtText(u"X", fehlerdatei),
+                  u"Fehlerart: [X]!\n\nBitte alle Dateien schließen, Daten bereinigen und die "
+                  u"Berechnung neu starten!");
+}

@@ -69,7 +69,7 @@ TEST_F(Arbeitsverzeichnis, WahlUndAbbrechenLesenEin) {
     form.zustand.Startargument = u"c:\\daten\\tag1\\abcd1230.12o";
     form.AuswahlArbeitsverzeichnis.Klicken();
     EXPECT_EQ(form.zustand.Arbeitsverzeichnis, u"");
-    EXPECT_EQ(form.Neupunkte.Eintraege(), std::vector<Text>{u"alt10000.12o"});
+    EXPECT_EQ(form.Neupunkte.Eintraege(), Namen{u"alt10000.12o"});
     EXPECT_FALSE(form.CommandBerechnen.Aktiviert());
 
     u.dialoge.dateiantworten.push_back(AusUtf8((ordner / "abcd1230.12O").string()));
@@ -77,7 +77,7 @@ TEST_F(Arbeitsverzeichnis, WahlUndAbbrechenLesenEin) {
     EXPECT_EQ(fs::path(NachUtf8(u.dialoge.dateiprotokoll.at(1).startverzeichnis)),
               u.arbeit / "abcd1230.12o");
     EXPECT_EQ(form.zustand.Arbeitsverzeichnis, u"c:\\projekte\\tag2\\");
-    EXPECT_EQ(form.Neupunkte.Eintraege(), std::vector<Text>{u"abcd1230.12O"});
+    EXPECT_EQ(form.Neupunkte.Eintraege(), Namen{u"abcd1230.12O"});
     EXPECT_EQ(form.VerzeichnisNeupunkte.Wert(), u"c:\\...projekte\\tag2");
 
     form.Referenzpunkte.Hinzufuegen(u"alt10000.12o");
@@ -85,7 +85,7 @@ TEST_F(Arbeitsverzeichnis, WahlUndAbbrechenLesenEin) {
     BytesSchreiben(ordner / "ijkl1230.12o", "");
     form.AuswahlArbeitsverzeichnis.Klicken();
     EXPECT_EQ(form.Referenzpunkte.Anzahl(), 0);
-    EXPECT_EQ(form.Neupunkte.Eintraege(), (std::vector<Text>{u"abcd1230.12O", u"ijkl1230.12o"}));
+    EXPECT_EQ(form.Neupunkte.Eintraege(), (Namen{u"abcd1230.12O", u"ijkl1230.12o"}));
     EXPECT_FALSE(form.CommandBerechnen.Aktiviert());
 }
 
@@ -96,7 +96,7 @@ TEST(Rinexscan, NimmtNurBeobachtungsdateienOhneVirtuelleStationen) {
         Einlesen(u, {"efgh1230.12O", "abcd1230.12o", "virt1230.12o", "abcdvirt.12o", "mnopViRt.12O",
                      "abcd1230.12n", "abcd1230.12d", "liesmich.txt"});
     // Sortiert ohne Rücksicht auf Groß-/Kleinschreibung, Schreibweise wie im Verzeichnis.
-    EXPECT_EQ(form.Neupunkte.Eintraege(), (std::vector<Text>{u"abcd1230.12o", u"efgh1230.12O"}));
+    EXPECT_EQ(form.Neupunkte.Eintraege(), (Namen{u"abcd1230.12o", u"efgh1230.12O"}));
 }
 
 TEST(Rinexscan, ZweiterTagStelltDenZeitgeber) {
@@ -127,9 +127,8 @@ TEST(Rinexscan, UnsichereNamenFehlenUnlesbareWerdenGenannt) {
     Basisformular& form =
         Einlesen(u, {"np012830.23o", "x\ntouch PWNED\n2830.23o", "a\rb\1772830.23o", "-rf2830.23o",
                      "n p2830.23o", "q\"2830.23o", "\316\251ab2830.23o"});
-    EXPECT_EQ(form.Neupunkte.Eintraege(),
-              (std::vector<Text>{u"-rf2830.23o", u"n p2830.23o", u"np012830.23o", u"q\"2830.23o",
-                                 u"\u03A9ab2830.23o"}));
+    EXPECT_EQ(form.Neupunkte.Eintraege(), (Namen{u"-rf2830.23o", u"n p2830.23o", u"np012830.23o",
+                                                 u"q\"2830.23o", u"\u03A9ab2830.23o"}));
     ASSERT_EQ(u.dialoge.protokoll.size(), 1u);
     const Meldung& m = u.dialoge.protokoll[0].meldung;
     EXPECT_EQ(m.text, Text(AusgelassenKopf) +
@@ -139,7 +138,6 @@ TEST(Rinexscan, UnsichereNamenFehlenUnlesbareWerdenGenannt) {
     EXPECT_EQ(m.symbol, Symbol::Ausrufezeichen);
     EXPECT_FALSE(tagesmeldungGeplant);
     EXPECT_TRUE(form.TimerErrFormLoad.Aktiviert());
-    EXPECT_EQ(NamenshinweisText({}, {}), u"");
 }
 
 // 35 Zeichen bleiben ganz, darüber zählen die letzten 32.
@@ -150,13 +148,12 @@ TEST(Rinexscan, VerzeichnisKurzform) {
 }
 
 TEST(Tagesmeldung, NenntErstenUndLetztenAbweichendenTag) {
-    using V = std::vector<Text>;
-    EXPECT_EQ(TagesmeldungText(V{u"abcd1240.12o", u"bbbb1230.12o", u"cccc1240.12o"}),
+    EXPECT_EQ(TagesmeldungText(Namen{u"abcd1240.12o", u"bbbb1230.12o", u"cccc1240.12o"}),
               Meldungstext(u"124", u"123"));
-    EXPECT_EQ(TagesmeldungText(V{u"abcd1230.12o", u"efgh1240.12o", u"ijkl1250.12o"}),
+    EXPECT_EQ(TagesmeldungText(Namen{u"abcd1230.12o", u"efgh1240.12o", u"ijkl1250.12o"}),
               Meldungstext(u"123", u"125"));
-    EXPECT_EQ(TagesmeldungText(V{u"abcd1230.12o", u"abc"}), Meldungstext(u"123", u""));
-    EXPECT_EQ(TagesmeldungText(V{}), std::nullopt);
+    EXPECT_EQ(TagesmeldungText(Namen{u"abcd1230.12o", u"abc"}), Meldungstext(u"123", u""));
+    EXPECT_EQ(TagesmeldungText(Namen{}), std::nullopt);
 }
 
 // Der Zeitgeber prüft die Listen erst, wenn er tickt: wurde der abweichende Eintrag vorher entfernt

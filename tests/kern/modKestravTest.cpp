@@ -1,5 +1,4 @@
 #include "station/modKestrav.h"
-#include "platform/Laufzeitfehler.h"
 #include "posix/TempLaufwerke.h"
 
 #include <gtest/gtest.h>
@@ -81,11 +80,10 @@ TEST(PfadNormieren, KleinUndNetzfreigaben) {
 }
 
 TEST_F(Routinen, DateienAuflisten) {
-    using V = std::vector<Text>;
-    EXPECT_EQ(DateienAuflisten(*ds, u"c:\\fehlt", u"*.atx"), V{u""});
+    EXPECT_EQ(DateienAuflisten(*ds, u"c:\\fehlt", u"*.atx"), std::vector<Text>{u""});
     for (const char* name : {"b.atx", "A.ATX", ".d.atx", "e.txt"})
         Datei(name, "");
-    EXPECT_EQ(DateienAuflisten(*ds, u"c:", u"*.atx"), (V{u"A.ATX", u"b.atx"}));
+    EXPECT_EQ(DateienAuflisten(*ds, u"c:", u"*.atx"), (std::vector<Text>{u"A.ATX", u"b.atx"}));
 }
 
 TEST_F(Routinen, DateiZeileVoranstellen) {
