@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
