@@ -35,8 +35,10 @@ TEST_P(AntexTest, SammeldateiByteFuerByte) {
     ASSERT_EQ(starts.size(), GetParam().fehler ? 0u : 1u);
     EXPECT_EQ(GetParam().fehler ? Inhalt("$$$$$.atx") : starts[0].sammeldatei,
               GetParam().sammeldatei);
-    if (GetParam().fehler)
+    if (GetParam().fehler) {
+        EXPECT_EQ(form.zustand.Fehlerbeschreibung, u"Index außerhalb des gültigen Bereichs");
         ErwarteAbgebrochen();
+    }
 }
 
 const std::string Eins = AntexBeispiel("EINS", "ZWEI");
