@@ -18,11 +18,6 @@ const std::string PAUSENTEXT = "Drücken Sie eine beliebige Taste . . .\n";
 
 class KestravCmd : public ::testing::Test {
 protected:
-    KestravCmd() {
-        fs::create_directories(vexlo);
-        fs::create_directories(arbeit);
-    }
-
     // Protokolliert cwd, $0 und die Argumente in einer Zeile, endet mit exitcode.
     static void Engine(const fs::path& datei, int exitcode = 0) {
         Skript(datei, "printf '%s|' \"$(pwd -P)\" \"$0\" \"$@\" >> \"$PROTOKOLL\"\n"
@@ -67,7 +62,6 @@ TEST_F(KestravCmd, ProgrammsucheUndWoertlicheArgumente) {
     Engine(vexlo / "bo2.exe");
     BytesSchreiben(vexlo / "Unter.BAT", "c:\\programme\\vexlo\\bo2 aus-unter\r\n");
     const fs::path ordner = c / "a$b&c%d;e" / "Übung";
-    fs::create_directories(ordner);
     Engine(ordner / "zähle;&%$");
     Prozesslauf lauf = Stapel("C:\\Programme\\VEXLO\\QEL a\r\nc:\\programme\\vexlo\\BO2 b\r\n"
                               "c:\\programme\\vexlo\\unter\r\n"

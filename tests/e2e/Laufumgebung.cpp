@@ -1,7 +1,5 @@
 #include "Laufumgebung.h"
 
-#include <algorithm>
-
 namespace fs = std::filesystem;
 
 std::string AntexBeispiel(const std::string& antenne1, const std::string& antenne2) {
@@ -51,13 +49,12 @@ Testlauf::Testlauf(const Huelle& huelle)
     };
 }
 
-std::vector<std::string> Testlauf::Verzeichnis() const {
-    std::vector<std::string> namen;
+std::set<std::string> Testlauf::Verzeichnis() const {
+    std::set<std::string> namen;
     // Versteckte Dateien wie die Sperrdatei des Laufs sieht auch die Logik nicht.
     for (const auto& eintrag : fs::directory_iterator(t.arbeit))
         if (eintrag.path().filename().string()[0] != '.')
-            namen.push_back(eintrag.path().filename().string());
-    std::sort(namen.begin(), namen.end());
+            namen.insert(eintrag.path().filename().string());
     return namen;
 }
 

@@ -10,15 +10,15 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
 // Was beim Start eines Stapels vorlag.
 struct Stapelstart {
-    std::string jobdatei;             // Bytes von Kestrav.bat
-    std::string sammeldatei;          // Bytes von $$$$$.atx ("" wenn keine)
-    std::vector<std::string> dateien; // Arbeitsverzeichnis, sortiert
+    std::string jobdatei;          // Bytes von Kestrav.bat
+    std::string sammeldatei;       // Bytes von $$$$$.atx ("" wenn keine)
+    std::set<std::string> dateien; // Arbeitsverzeichnis
 };
 
 inline const std::string QelStandard = "-e10";
@@ -44,7 +44,7 @@ public:
     bool Vorhanden(const std::string& name) const {
         return std::filesystem::exists(t.arbeit / name);
     }
-    std::vector<std::string> Verzeichnis() const;
+    std::set<std::string> Verzeichnis() const;
 
     void Neupunkte(std::initializer_list<const char16_t*> namen);
     void Berechnen() { CommandBerechnen_Click(form); }

@@ -52,13 +52,11 @@ protected:
     // Qel und Bo, wie Kestravs Jobdatei sie aufruft; Worte der Ergebnislistenzeile.
     std::vector<std::string> PunktRechnen(const std::string& boZusatz = "+Sb") const {
         for (const std::vector<std::string>& aufruf :
-             {std::vector<std::string>{"qel2", "07590920.05o", "aaaa,bbbb,cccc", "+PRO", "-e10"},
-              {"bo2", "virt092.05o", "07590920.05o", "+FEl.txt", "+FSs.txt", "+FLg.txt", "-e10",
-               boZusatz}}) {
-            std::vector<std::string> argumente = aufruf;
-            argumente[0] = (Engine() / aufruf[0]).string();
-            ProzessAusfuehren({argumente, Tag(), {}});
-        }
+             {std::vector<std::string>{(Engine() / "qel2").string(), "07590920.05o",
+                                       "aaaa,bbbb,cccc", "+PRO", "-e10"},
+              {(Engine() / "bo2").string(), "virt092.05o", "07590920.05o", "+FEl.txt", "+FSs.txt",
+               "+FLg.txt", "-e10", boZusatz}})
+            ProzessAusfuehren({aufruf, Tag(), {}});
         const std::string liste = Datei("l.txt");
         return Worte(liste.substr(std::min(liste.size(), liste.find("\r\n") + 2)));
     }

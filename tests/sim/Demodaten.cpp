@@ -4,9 +4,7 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-std::unique_ptr<TempVerzeichnis> gSuite;
-} // namespace
+static std::unique_ptr<TempVerzeichnis> gSuite;
 
 Prozesslauf SimAusfuehren(const fs::path& programm, const std::vector<std::string>& argumente,
                           const fs::path& verzeichnis) {

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <csignal>
 #include <map>
-#include <sstream>
 #include <thread>
 
 #include <sys/stat.h>
@@ -62,8 +61,7 @@ public:
     // Programm, Argumente (TAG, NP wie oben), Umgebung mit C: und Papierkorb im Temp-Ordner.
     Prozessaufruf Aufrufdaten(const std::string& argumente) const {
         std::vector<std::string> liste{KESTRAV_BIN_DIR "/kestrav-stapel"};
-        std::istringstream woerter(argumente);
-        for (std::string arg; woerter >> arg;)
+        for (const std::string& arg : Worte(argumente))
             liste.push_back(arg == "TAG"  ? tag.string()
                             : arg == "NP" ? (tag / "np012830.23o").string()
                                           : arg);
