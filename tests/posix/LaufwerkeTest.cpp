@@ -1,11 +1,4 @@
-#include "platform/posix/Laufwerke.h"
 #include "Prozesstestbasis.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <optional>
-#include <string>
 
 namespace fs = std::filesystem;
 
@@ -32,28 +25,25 @@ TEST_F(LaufwerkeTest, NachHostKomponentenOhneRuecksichtAufGrossschreibung) {
     BytesSchreiben(c / "a.txt", "klein");
     BytesSchreiben(c / "A.TXT", "gross");
     fs::create_directories(c / "programme/Vexlo");
-    struct Fall {
-        const char16_t *pfad, *basis;
-        const char* erwartet; // unter der Wurzel von C:; nullptr: nicht abbildbar
-    };
-    for (const Fall& f : std::initializer_list<Fall>{
-             {u"C:\\daten\\TAG1\\a.12o", u"", "/Daten/Tag1/A.12O"},
-             // Fehlende Teile bleiben wie angegeben, das Vorhandene davor wird aufgelöst.
-             {u"c:\\DATEN\\neu\\Datei.txt", u"", "/Daten/neu/Datei.txt"},
-             {u"c:\\programme\\vexlo\\..\\.\\VEXLO\\bo2.exe", u"", "/programme/Vexlo/bo2.exe"},
-             {u"c:\\..\\..\\daten", u"", "/Daten"},
-             // Genauer Treffer vor anderen Schreibweisen, sonst der in Sortierfolge erste.
-             {u"c:\\a.txt", u"", "/a.txt"},
-             {u"c:\\A.txt", u"", "/A.TXT"},
-             // Relativ zur Basis, "\name" zur Wurzel ihres Laufwerks, "c:name" zur Basis auf c:.
-             {u"a.12o", u"c:\\daten\\tag1", "/Daten/Tag1/A.12O"},
-             {u"\\programme", u"c:\\daten\\tag1", "/programme"},
-             {u"c:tag1", u"c:\\daten", "/Daten/Tag1"},
-             {u"c:daten", u"d:\\x", "/Daten"}, // die Basis gilt nur auf ihrem Laufwerk
-             {u"q:\\x", u"", nullptr},
-             {u"\\\\server\\freigabe\\x", u"c:\\", nullptr}}) {
-        auto erwartet = f.erwartet ? std::optional(c.string() + f.erwartet) : std::nullopt;
-        EXPECT_EQ(laufwerke.NachHost(f.pfad, f.basis), erwartet) << NachUtf8(f.pfad);
+    // Pfad, Basis, Ergebnis unter der Wurzel von C: (nullptr: nicht abbildbar).
+    using F = std::tuple<const char16_t*, const char16_t*, const char*>;
+    for (const auto& [pfad, basis, erwartet] :
+         {F{u"C:\\daten\\TAG1\\a.12o", u"", "/Daten/Tag1/A.12O"},
+          // Fehlende Teile bleiben wie angegeben, das Vorhandene davor wird aufgelöst.
+          F{u"c:\\DATEN\\neu\\Datei.txt", u"", "/Daten/neu/Datei.txt"},
+          F{u"c:\\programme\\vexlo\\..\\.\\VEXLO\\bo2.exe", u"", "/programme/Vexlo/bo2.exe"},
+          F{u"c:\\..\\..\\daten", u"", "/Daten"},
+          // Genauer Treffer vor anderen Schreibweisen, sonst der in Sortierfolge erste.
+          F{u"c:\\a.txt", u"", "/a.txt"}, F{u"c:\\A.txt", u"", "/A.TXT"},
+          // Relativ zur Basis, "\name" zur Wurzel ihres Laufwerks, "c:name" zur Basis auf c:.
+          F{u"a.12o", u"c:\\daten\\tag1", "/Daten/Tag1/A.12O"},
+          F{u"\\programme", u"c:\\daten\\tag1", "/programme"},
+          F{u"c:tag1", u"c:\\daten", "/Daten/Tag1"},
+          F{u"c:daten", u"d:\\x", "/Daten"}, // die Basis gilt nur auf ihrem Laufwerk
+          F{u"q:\\x", u"", nullptr}, F{u"\\\\server\\freigabe\\x", u"c:\\", nullptr}}) {
+        EXPECT_EQ(laufwerke.NachHost(pfad, basis),
+                  erwartet ? std::optional(c.string() + erwartet) : std::nullopt)
+            << NachUtf8(pfad);
     }
 }
 

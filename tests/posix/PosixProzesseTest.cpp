@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -15,9 +16,9 @@ class WarteartTest : public Prozesstestbasis,
 
 TEST_P(WarteartTest, EndetMitDemProzessOderNachDerHoechstzeit) {
     auto warte = [&](int pid, int ms) {
-        long long anfang = JetztMs();
+        const auto anfang = std::chrono::steady_clock::now();
         ((*prozesse).*GetParam())(pid, ms);
-        return JetztMs() - anfang;
+        return std::chrono::steady_clock::now() - anfang;
     };
     // Die Engine wartet auf die Datei "los"; pause ohne Terminal wartet nicht und ändert den
     // Exitcode nicht.
@@ -25,12 +26,12 @@ TEST_P(WarteartTest, EndetMitDemProzessOderNachDerHoechstzeit) {
     BytesSchreiben(arbeit / "Kestrav.bat", "c:\\programme\\vexlo\\qel2 a.23o\r\npause\r\n");
     int pid = prozesse->StapelStarten(u"kestrav.BAT", Fensterstil::MinimiertOhneFokus);
     ASSERT_GT(pid, 0);
-    EXPECT_GE(warte(pid, 80), 75) << "Warten kehrte vor der Zeit zurück";
+    EXPECT_GE(warte(pid, 80), 75ms) << "Warten kehrte vor der Zeit zurück";
     EXPECT_EQ(prozesse->Exitcode(pid), NOCH_AKTIV);
     BytesSchreiben(arbeit / "los", "");
-    EXPECT_LT(warte(pid, 5000), 1000);
+    EXPECT_LT(warte(pid, 5000), 1s);
     EXPECT_EQ(prozesse->Exitcode(pid), 7);
-    EXPECT_LT(warte(pid, 2000), 500) << "nach dem Ende kehrt das Warten sofort zurück";
+    EXPECT_LT(warte(pid, 2000), 500ms) << "nach dem Ende kehrt das Warten sofort zurück";
 }
 
 INSTANTIATE_TEST_SUITE_P(Arten, WarteartTest,

@@ -26,12 +26,6 @@ inline int Fehlernummer(const std::function<void()>& aktion) {
     return 0;
 }
 
-inline long long JetztMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 class Prozesstestbasis : public ::testing::Test, public TempLaufwerke {
 protected:
     Prozesstestbasis() {
@@ -63,8 +57,7 @@ protected:
     }
     // Wartet höchstens 5 s, bis die Datei existiert, und liest sie.
     static std::string Erscheint(const std::filesystem::path& datei) {
-        for (long long ende = JetztMs() + 5000;
-             !std::filesystem::exists(datei) && JetztMs() < ende;)
+        for (int i = 0; i < 1000 && !std::filesystem::exists(datei); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         return std::filesystem::exists(datei) ? BytesLesen(datei) : "(fehlt)";
     }
