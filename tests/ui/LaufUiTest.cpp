@@ -88,7 +88,13 @@ protected:
                 frei << QString::fromUtf8(name);
         return frei;
     }
-    QWidget* Wartefenster() { return Widget("FormBitteWarten"); }
+    // Wie der Benutzer: Arbeitsverzeichnis über np01 wählen, Referenzen zuordnen, berechnen.
+    void Rechnen() {
+        env.dialoge.dateiantworten = {AusUtf8((env.arbeit / "np012830.23o").string())};
+        for (const char* knopf :
+             {"AuswahlArbeitsverzeichnis", "AutoZuordnungReferenz", "CommandBerechnen"})
+            Klicken(knopf);
+    }
 
     TestUmgebung env;
     PosixProzesse prozesse{env.laufwerke};
@@ -106,12 +112,6 @@ private:
 };
 
 TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
-    env.dialoge.dateiantworten = {AusUtf8((env.arbeit / "np012830.23o").string())};
-    Klicken("AuswahlArbeitsverzeichnis");
-    Klicken("AutoZuordnungReferenz");
-    const QStringList alleFrei = Frei();
-    ASSERT_EQ(alleFrei.size(), 5);
-
     // Während der Lauf in der Ereignisschleife wartet, sieht ein Zeitgeber nach dem Fenster.
     auto* balken = Widget<QProgressBar>("ProgressBar");
     int beobachtet[3] = {};
@@ -122,13 +122,13 @@ TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
         if (marke.empty() || position == 0)
             return;
         ++beobachtet[position];
-        EXPECT_TRUE(Wartefenster()->isVisible());
+        EXPECT_TRUE(Widget("FormBitteWarten")->isVisible());
         EXPECT_EQ(balken->value(), position);
         EXPECT_EQ(Widget<QPushButton>("EndeFrame")->text(), QStringLiteral("Abbruch"));
         EXPECT_EQ(Frei(), QStringList());
     });
     beobachter.start(10);
-    Klicken("CommandBerechnen");
+    Rechnen();
     beobachter.stop();
     EXPECT_GT(beobachtet[1], 0);
     EXPECT_GT(beobachtet[2], 0);
@@ -137,9 +137,9 @@ TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
                                  u"2 Neupunktkoordinaten ohne Warnungen berechnet!"}));
 
     // Das Fenster ist wieder frei.
-    EXPECT_FALSE(Wartefenster()->isVisible());
+    EXPECT_FALSE(Widget("FormBitteWarten")->isVisible());
     EXPECT_EQ(Widget<QPushButton>("EndeFrame")->text(), QStringLiteral("Ende"));
-    EXPECT_EQ(Frei(), alleFrei);
+    EXPECT_EQ(Frei().size(), 5);
     EXPECT_EQ(balken->value(), 0);
 }
 
@@ -177,10 +177,7 @@ TEST_F(LaufImFenster, ZahlenMitPunktAufDeutschemDesktopInFensterUndStapel) {
                        ini.replace(ini.find("PDOP = 6"), 8, std::string("PDOP = ") + grenze));
         BytesSchreiben(env.arbeit.parent_path() / "pdop", pdop);
         FormularLaden(form);
-        env.dialoge.dateiantworten = {AusUtf8((env.arbeit / "np012830.23o").string())};
-        for (const char* knopf :
-             {"AuswahlArbeitsverzeichnis", "AutoZuordnungReferenz", "CommandBerechnen"})
-            Klicken(knopf);
+        Rechnen();
         ASSERT_FALSE(env.dialoge.Texte().empty());
         EXPECT_TRUE(env.dialoge.Texte().back().starts_with(AusUtf8(meldung))) << grenze;
         const Prozesslauf lauf =
