@@ -2,26 +2,16 @@
 // aus), Shell-Skripte als Engine, die Ereignisschleife von Qt. Beobachtet wird, was der Benutzer
 // sieht: das Wartefenster, der Fortschritt, "Abbruch" und gesperrte Befehle, danach das wieder
 // freie Fenster. Die geschriebenen Dateien prüfen die e2e-Tests.
+#include "Fenstertest.h"
 #include "hilfen/Prozesslauf.h"
-#include "hilfen/TempVerzeichnis.h"
-#include "hilfen/TestUmgebung.h"
-#include "platform/posix/PosixProzesse.h"
 #include "shell/Start.h"
-#include "ui/qt/Hauptfenster.h"
-#include "ui/qt/QtEreignisschleife.h"
 #include "ui/qt/QtText.h"
 
-#include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include "QtAusgabe.h"
-
-#include <gtest/gtest.h>
-
-#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -30,9 +20,9 @@
 
 namespace fs = std::filesystem;
 
-class LaufImFenster : public ::testing::Test {
+class LaufImFenster : public Fenstertest {
 protected:
-    LaufImFenster() {
+    LaufImFenster() : Fenstertest(true) {
         // Das Kind findet C: über die Umgebung; ohne Anzeige läuft der sichtbare Stil ohne
         // Terminal, und statt des Betrachters läuft nichts.
         setenv("KESTRAV_LAUFWERK_C", env.laufwerkC.c_str(), 1);
@@ -61,20 +51,9 @@ protected:
             env.Arbeitsdatei(neupunkt, RinexKopf("Messtrupp"));
         env.Arbeitsdatei("igs.atx", std::string(60, ' ') + "END OF HEADER\r\nANT\r\n");
 
-        fenster = std::make_unique<Hauptfenster>(form);
         FormularLaden(form);
         form.fenster.Zeigen();
         QApplication::processEvents();
-    }
-    ~LaufImFenster() override {
-        fenster.reset();
-        QApplication::processEvents();
-    }
-
-    template <class T = QWidget> T* Widget(const char* name) {
-        T* w = fenster->findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
     }
     void Klicken(const char* knopf) {
         QTest::mouseClick(Widget<QPushButton>(knopf), Qt::LeftButton);
@@ -95,20 +74,6 @@ protected:
              {"AuswahlArbeitsverzeichnis", "AutoZuordnungReferenz", "CommandBerechnen"})
             Klicken(knopf);
     }
-
-    TestUmgebung env;
-    PosixProzesse prozesse{env.laufwerke};
-    QtEreignisschleife schleife;
-    Basisformular& form = MitEchtenProzessen();
-    std::unique_ptr<Hauptfenster> fenster;
-
-private:
-    Basisformular& MitEchtenProzessen() {
-        env.umgebung = std::make_unique<Umgebung>(
-            Umgebung{*env.datei, prozesse, schleife, env.dialoge, env.programmdienst, env.system,
-                     *env.papierkorb, *env.sperren});
-        return env.Formular();
-    }
 };
 
 TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
@@ -122,7 +87,7 @@ TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
         if (marke.empty() || position == 0)
             return;
         ++beobachtet[position];
-        EXPECT_TRUE(Widget("FormBitteWarten")->isVisible());
+        EXPECT_TRUE(fenster->BitteWarten()->isVisible());
         EXPECT_EQ(balken->value(), position);
         EXPECT_EQ(Widget<QPushButton>("EndeFrame")->text(), QStringLiteral("Abbruch"));
         EXPECT_EQ(Frei(), QStringList());
@@ -137,7 +102,7 @@ TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
                                  u"2 Neupunktkoordinaten ohne Warnungen berechnet!"}));
 
     // Das Fenster ist wieder frei.
-    EXPECT_FALSE(Widget("FormBitteWarten")->isVisible());
+    EXPECT_FALSE(fenster->BitteWarten()->isVisible());
     EXPECT_EQ(Widget<QPushButton>("EndeFrame")->text(), QStringLiteral("Ende"));
     EXPECT_EQ(Frei().size(), 5);
     EXPECT_EQ(balken->value(), 0);
@@ -158,16 +123,16 @@ TEST_F(LaufImFenster, DemotagNachStartMitDateiUndDatenNeuLaden) {
     for (const char* knopf : {"ResetRINEX", "AutoZuordnungReferenz", "CommandBerechnen"})
         Klicken(knopf);
     EXPECT_EQ(form.zustand.Arbeitsverzeichnis, Text());
-    ASSERT_FALSE(env.dialoge.Texte().empty());
-    EXPECT_EQ(env.dialoge.Texte().back(), u"3 Neupunktkoordinaten mit 9 Warnungen berechnet!\n"
-                                          u"Siehe Datei <_ergebnis_283.mini>!");
+    EXPECT_EQ(env.dialoge.Texte(),
+              (std::vector<Text>{u"Alle Ergebnisdateien werden jetzt überschrieben!   ",
+                                 u"3 Neupunktkoordinaten mit 9 Warnungen berechnet!\n"
+                                 u"Siehe Datei <_ergebnis_283.mini>!"}));
 }
 
-// Ein deutscher Desktop (Dezimalkomma): Fenster und kestrav-stapel lesen Zahlen mit Punkt gleich.
-// PDOP 6.5 gegen die Grenze 6 ist je Punkt eine Marke; "PDOP = 7.5" lädt als 8, 8 ist keine.
+// Ein deutscher Desktop (Dezimalkomma; für das Fenster im Lauf ui_de_DE): Fenster und
+// kestrav-stapel lesen Zahlen mit Punkt gleich. PDOP 6.5 gegen die Grenze 6 ist je Punkt eine
+// Marke; "PDOP = 7.5" lädt als 8, 8 ist keine.
 TEST_F(LaufImFenster, ZahlenMitPunktAufDeutschemDesktopInFensterUndStapel) {
-    const std::string vorher = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locale-gen de_DE.UTF-8 fehlt";
     const std::string ausgeliefert = BytesLesen(env.programm / "kestrav.ini");
     for (const auto& [grenze, pdop, meldung] :
          {std::tuple{"6", "6.5", "2 Neupunktkoordinaten mit 2 Warnungen berechnet!"},
@@ -187,5 +152,4 @@ TEST_F(LaufImFenster, ZahlenMitPunktAufDeutschemDesktopInFensterUndStapel) {
                                {{"LC_ALL", "de_DE.UTF-8"}}});
         EXPECT_NE(lauf.ausgabe.find(meldung), std::string::npos) << lauf.ausgabe << lauf.fehler;
     }
-    std::setlocale(LC_ALL, vorher.c_str());
 }
