@@ -47,7 +47,6 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    QAction* Aktion(const char* name) { return Widget<QAction>(name); }
 
     Basisformular& MitZaehler(bool echt) {
         Prozesse& p = echt ? static_cast<Prozesse&>(prozesse) : env.prozesse;

@@ -25,10 +25,9 @@ protected:
     QString Stand() {
         QStringList teile;
         for (const char* name : {"Neupunkte", "Referenzpunkte"}) {
-            auto* w = Widget<QListWidget>(name);
             QStringList eintraege;
-            for (int i = 0; i < w->count(); ++i)
-                eintraege << w->item(i)->text();
+            for (QListWidgetItem* e : Widget<QListWidget>(name)->findItems({}, Qt::MatchContains))
+                eintraege << e->text();
             teile << eintraege.join(u',');
         }
         teile << Widget<QLabel>("AnzahlNeupunkteRINEX")->text()
