@@ -17,20 +17,20 @@ class WarteartTest : public Prozesstestbasis,
 TEST_P(WarteartTest, EndetMitDemProzessOderNachDerHoechstzeit) {
     auto warte = [&](int pid, int ms) {
         const auto anfang = std::chrono::steady_clock::now();
-        ((*prozesse).*GetParam())(pid, ms);
+        (prozesse.*GetParam())(pid, ms);
         return std::chrono::steady_clock::now() - anfang;
     };
     // Die Engine wartet auf die Datei "los"; pause ohne Terminal wartet nicht und ändert den
     // Exitcode nicht.
     Skript(vexlo / "qel2", "while [ ! -e los ]; do sleep 0.01; done\nexit 7");
     BytesSchreiben(arbeit / "Kestrav.bat", "c:\\programme\\vexlo\\qel2 a.23o\r\npause\r\n");
-    int pid = prozesse->StapelStarten(u"kestrav.BAT", Fensterstil::MinimiertOhneFokus);
+    int pid = prozesse.StapelStarten(u"kestrav.BAT", Fensterstil::MinimiertOhneFokus);
     ASSERT_GT(pid, 0);
     EXPECT_GE(warte(pid, 80), 75ms) << "Warten kehrte vor der Zeit zurück";
-    EXPECT_EQ(prozesse->Exitcode(pid), NOCH_AKTIV);
+    EXPECT_EQ(prozesse.Exitcode(pid), NOCH_AKTIV);
     BytesSchreiben(arbeit / "los", "");
     EXPECT_LT(warte(pid, 5000), 1s);
-    EXPECT_EQ(prozesse->Exitcode(pid), 7);
+    EXPECT_EQ(prozesse.Exitcode(pid), 7);
     EXPECT_LT(warte(pid, 2000), 500ms) << "nach dem Ende kehrt das Warten sofort zurück";
 }
 
@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Arten, WarteartTest,
                                            &PosixProzesse::WarteAufEndeInSchritten));
 
 TEST_F(PosixProzesseTest, StartfehlerSindLaufzeitfehler) {
-    auto stapel = [&] { prozesse->StapelStarten(u"Kestrav.bat", Fensterstil::MinimiertOhneFokus); };
+    auto stapel = [&] { prozesse.StapelStarten(u"Kestrav.bat", Fensterstil::MinimiertOhneFokus); };
     EXPECT_EQ(Fehlernummer(stapel), 53);
     BytesSchreiben(arbeit / "Kestrav.bat", "rem\r\n");
     BytesSchreiben(temp / "nicht-ausfuehrbar", "#!/bin/sh\n");
@@ -48,8 +48,8 @@ TEST_F(PosixProzesseTest, StartfehlerSindLaufzeitfehler) {
     Umgebung("KESTRAV_CMD", (temp / "nicht-ausfuehrbar").string());
     EXPECT_EQ(Fehlernummer(stapel), 70);
     EXPECT_EQ(Fehlernummer([&] {
-                  prozesse->ProgrammStarten(u"c:\\programme\\fehlt", u"",
-                                            Fensterstil::NormalMitFokus);
+                  prozesse.ProgrammStarten(u"c:\\programme\\fehlt", u"",
+                                           Fensterstil::NormalMitFokus);
               }),
               53);
 }
@@ -66,9 +66,9 @@ TEST_F(PosixProzesseTest, SichtbarHeisstTerminalNurMitAnzeige) {
     for (const auto& [stil, anzeige, imTerminal] : faelle) {
         fs::remove(temp / "terminal.txt");
         Umgebung("DISPLAY", anzeige);
-        int pid = prozesse->StapelStarten(u"Kestrav.bat", stil);
-        prozesse->WarteAufEnde(pid, 10000);
-        EXPECT_EQ(prozesse->Exitcode(pid), 0);
+        int pid = prozesse.StapelStarten(u"Kestrav.bat", stil);
+        prozesse.WarteAufEnde(pid, 10000);
+        EXPECT_EQ(prozesse.Exitcode(pid), 0);
         EXPECT_EQ(fs::exists(temp / "terminal.txt") ? BytesLesen(temp / "terminal.txt") : "",
                   imTerminal ? "-e\n" KESTRAV_BIN_DIR "/kestrav-cmd\n/c\nKestrav.bat\n" : "")
             << anzeige;
@@ -78,10 +78,10 @@ TEST_F(PosixProzesseTest, SichtbarHeisstTerminalNurMitAnzeige) {
 TEST_F(PosixProzesseTest, ProgrammeLaufenLosgeloestMitAbgebildetenPfaden) {
     Protokollierend(c / "programme" / "betrachter", "'%s\\n' \"$@\"", temp / "betrachter.txt");
     fs::create_directories(c / "Mein Ordner");
-    EXPECT_GT(prozesse->ProgrammStarten(u"C:\\Programme\\Betrachter",
-                                        u"c:\\daten\\TAG1\\a.pdf \"file://C:/Mein Ordner/h.htm\" "
-                                        u"file://m:/x.htm",
-                                        Fensterstil::MaximiertMitFokus),
+    EXPECT_GT(prozesse.ProgrammStarten(u"C:\\Programme\\Betrachter",
+                                       u"c:\\daten\\TAG1\\a.pdf \"file://C:/Mein Ordner/h.htm\" "
+                                       u"file://m:/x.htm",
+                                       Fensterstil::MaximiertMitFokus),
               0);
     EXPECT_EQ(Erscheint(temp / "betrachter.txt"), (arbeit / "a.pdf").string() + "\n" +
                                                       (c / "Mein Ordner/h.htm").string() +
@@ -92,7 +92,7 @@ TEST_F(PosixProzesseTest, ProgrammeLaufenLosgeloestMitAbgebildetenPfaden) {
     // Der Texteditor ist die Anzeige, mit dem Host-Pfad der Datei.
     Protokollierend(temp / "anzeige", "'%s' \"$1\"", temp / "anzeige.txt");
     Umgebung("KESTRAV_ANZEIGE", (temp / "anzeige").string());
-    prozesse->TexteditorOeffnen(u"_ergebnis_283.mini");
+    prozesse.TexteditorOeffnen(u"_ergebnis_283.mini");
     EXPECT_EQ(Erscheint(temp / "anzeige.txt"), (arbeit / "_ergebnis_283.mini").string());
 }
 

@@ -31,7 +31,6 @@ protected:
     Prozesstestbasis() {
         std::filesystem::create_directories(arbeit);
         std::filesystem::create_directories(vexlo);
-        prozesse.emplace(laufwerke);
         std::filesystem::current_path(arbeit);
         Umgebung("KESTRAV_LAUFWERK_C", c.string());
         Umgebung("KESTRAV_EXE_STARTER", "");
@@ -64,7 +63,7 @@ protected:
 
     std::filesystem::path arbeit = c / "daten" / "tag1";
     std::filesystem::path vexlo = c / "programme" / "vexlo";
-    std::optional<PosixProzesse> prozesse;
+    PosixProzesse prozesse{laufwerke};
 
 private:
     std::map<std::string, std::optional<std::string>> gesichert_;
