@@ -8,8 +8,6 @@
 namespace fs = std::filesystem;
 using V = std::vector<Text>;
 
-namespace {
-
 class PosixDatei : public ::testing::Test, public TempLaufwerke {
 protected:
     // Zeilen der Bytes; der Rückruf hört nach einer Zeile "halt" auf.
@@ -23,8 +21,6 @@ protected:
         return zeilen;
     }
 };
-
-} // namespace
 
 TEST_F(PosixDatei, Windows1252ByteGenauUndZeilenendenSetztDerAufrufer) {
     ds->Schreiben(u"c:\\höhe.txt", u"Höhe über NN\r\n", false);

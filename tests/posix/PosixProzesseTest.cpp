@@ -6,8 +6,6 @@
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-namespace {
-
 class PosixProzesseTest : public Prozesstestbasis {};
 
 // Beide Wartearten: mit pidfd und in kurzen Schritten.
@@ -95,5 +93,3 @@ TEST_F(PosixProzesseTest, ProgrammeLaufenLosgeloestMitAbgebildetenPfaden) {
     prozesse.TexteditorOeffnen(u"_ergebnis_283.mini");
     EXPECT_EQ(Erscheint(temp / "anzeige.txt"), (arbeit / "_ergebnis_283.mini").string());
 }
-
-} // namespace

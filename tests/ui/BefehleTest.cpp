@@ -8,16 +8,12 @@
 #include <QTest>
 #include <QWindow>
 
-namespace {
-
 const Text Frage = u"Wollen Sie Kestrav jetzt wirklich beenden?";
 
 void ErwarteMeldung(const Meldung& m, const Text& text, Knoepfe knoepfe, Symbol symbol) {
     EXPECT_EQ(std::tie(m.text, m.titel, m.knoepfe, m.symbol),
               std::tuple(text, Text(u"Kestrav"), knoepfe, symbol));
 }
-
-} // namespace
 
 // Weg zum Beenden: Menü, Knopf "Ende" außerhalb eines Laufs, Schließfeld (Ereignis des Benutzers)
 // oder close() ohne Benutzer, wie beim Ende der Sitzung; ohne Benutzer gibt es keine Frage und

@@ -26,7 +26,8 @@ TEST_F(Fenstertest, NichtsAbgeschnittenOderUeberlappt) {
     form.fenster.Zeigen();
     QApplication::processEvents();
     ASSERT_EQ(fenster->logicalDpiX(), 96);
-    EXPECT_EQ(fenster->centralWidget()->size(), QSize(369, 385));
+    EXPECT_EQ(std::pair(fenster->centralWidget()->width(), fenster->centralWidget()->height()),
+              std::pair(369, 385));
 
     for (int i = 0; i < 3; ++i) {
         form.RegisterkarteKestrav.SetzeReiter(i);

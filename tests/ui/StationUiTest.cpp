@@ -70,9 +70,8 @@ TEST_F(StationImFenster, TagesmeldungKommtNachDemScanGenauEinmal) {
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !env.dialoge.protokoll.empty(); }, 3000));
     QTest::qWait(200); // ein Zeitgeber, der noch liefe, wäre jetzt wieder fällig
-    ASSERT_EQ(env.dialoge.protokoll.size(), 1u);
     EXPECT_FALSE(zeitgeber->isActive());
-    EXPECT_EQ(env.dialoge.protokoll[0].meldung.text,
-              u"Die Beobachtungstage 123 und 124 sind unterschiedlich!\n"
-              u"Bitte bereinigen Sie Ihre Daten!");
+    EXPECT_EQ(env.dialoge.Texte(),
+              std::vector<Text>{u"Die Beobachtungstage 123 und 124 sind unterschiedlich!\n"
+                                u"Bitte bereinigen Sie Ihre Daten!"});
 }
