@@ -50,17 +50,16 @@ TEST_F(LaufwerkeTest, NachHostKomponentenOhneRuecksichtAufGrossschreibung) {
 TEST_F(LaufwerkeTest, AusHostUeberLaengsteWurzel) {
     fs::create_directories(temp / "echt/daten");
     fs::create_directory_symlink(temp / "echt", temp / "link");
-    Laufwerke& l = laufwerke;
-    l.Setzen(u'c', "/srv/kestrav/c/");
-    l.Setzen(u'M', "/srv/kestrav/c/programme");
-    l.Setzen(u'd', (temp / "link").string());
-    EXPECT_EQ(l.AusHost("/home/u/tag1/a.23o"), u"z:\\home\\u\\tag1\\a.23o");
-    EXPECT_EQ(l.AusHost("/srv/kestrav/c/daten/"), u"c:\\daten");
-    EXPECT_EQ(l.AusHost("/srv/kestrav/c/programme/vexlo"), u"m:\\vexlo");
+    laufwerke.Setzen(u'c', "/srv/kestrav/c/");
+    laufwerke.Setzen(u'M', "/srv/kestrav/c/programme");
+    laufwerke.Setzen(u'd', (temp / "link").string());
+    EXPECT_EQ(laufwerke.AusHost("/home/u/tag1/a.23o"), u"z:\\home\\u\\tag1\\a.23o");
+    EXPECT_EQ(laufwerke.AusHost("/srv/kestrav/c/daten/"), u"c:\\daten");
+    EXPECT_EQ(laufwerke.AusHost("/srv/kestrav/c/programme/vexlo"), u"m:\\vexlo");
     // Nur ganze Komponenten zählen.
-    EXPECT_EQ(l.AusHost("/srv/kestrav/cc/x"), u"z:\\srv\\kestrav\\cc\\x");
+    EXPECT_EQ(laufwerke.AusHost("/srv/kestrav/cc/x"), u"z:\\srv\\kestrav\\cc\\x");
     // getcwd() liefert den echten Pfad; er gehört trotzdem zu dem Laufwerk über den Link.
-    EXPECT_EQ(l.AusHost(fs::canonical(temp / "echt/daten").string()), u"d:\\daten");
+    EXPECT_EQ(laufwerke.AusHost(fs::canonical(temp / "echt/daten").string()), u"d:\\daten");
 }
 
 // "CASE/Tag1" und "case/tag1" nebeneinander: der klein geschriebene Pfad führt erst zum genauen
@@ -69,16 +68,15 @@ TEST_F(LaufwerkeTest, AusHostUeberLaengsteWurzel) {
 TEST_F(LaufwerkeTest, GemerktesVerzeichnisVorGenauemTreffer) {
     fs::create_directories(c / "CASE/Tag1/Unter");
     fs::create_directories(c / "case/tag1/unter");
-    Laufwerke& l = laufwerke;
-    const Laufwerke kopie = l;
+    const Laufwerke kopie = laufwerke;
     auto host = [&](const char16_t* pfad) {
         return kopie.NachHost(pfad).value().substr(c.string().size());
     };
     EXPECT_EQ(host(u"c:\\case\\tag1\\x.atx"), "/case/tag1/x.atx");
-    l.Merken((c / "CASE/Tag1/").string());
+    laufwerke.Merken((c / "CASE/Tag1/").string());
     EXPECT_EQ(host(u"c:\\case\\tag1\\x.atx"), "/CASE/Tag1/x.atx");
     EXPECT_EQ(host(u"c:\\case\\tag1\\unter"), "/CASE/Tag1/Unter");
     EXPECT_EQ(host(u"c:\\case\\tag2"), "/case/tag2");
-    l.Merken((c / "case/tag1").string());
+    laufwerke.Merken((c / "case/tag1").string());
     EXPECT_EQ(host(u"c:\\CASE\\TAG1\\x.atx"), "/case/tag1/x.atx");
 }

@@ -99,8 +99,7 @@ TEST(Anzeige, LiestWindows1252MitCrLf) {
 TEST(Hauptprogramm, OhneBildschirmUndHilfe) {
     using U = std::map<std::string, std::string>;
     const U ohne{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
-    U falsch = ohne;
-    falsch["DISPLAY"] = ":4711";
+    const U falsch{{"DISPLAY", ":4711"}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
     for (const auto& [argument, umgebung, exitcode, erwartet] :
          {std::tuple{"--help", ohne, 0, "Aufruf: kestrav [RINEX-DATEI]"},
           {"x.23o", ohne, 1,

@@ -114,10 +114,10 @@ TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
 TEST_F(LaufImFenster, DemotagNachStartMitDateiUndDatenNeuLaden) {
     const fs::path tag = env.temp / "demotag";
     for (const auto& [schalter, ziel] : {std::pair{"--installieren", env.vexlo}, {"--demo", tag}})
-        ASSERT_EQ(std::system((KESTRAV_BIN_DIR "/vexlo-sim " + std::string(schalter) + " '" +
-                               ziel.string() + "' > /dev/null")
-                                  .c_str()),
-                  0);
+        ASSERT_EQ(
+            ProzessAusfuehren({{KESTRAV_BIN_DIR "/vexlo-sim", schalter, ziel.string()}, "/", {}})
+                .exitcode,
+            0);
     env.system.befehlszeile = AusUtf8((tag / "np012830.23o").string());
     FormularLaden(form);
     for (const char* knopf : {"ResetRINEX", "AutoZuordnungReferenz", "CommandBerechnen"})
