@@ -43,8 +43,7 @@ protected:
     // Setzt (leer: entfernt) eine Umgebungsvariable bis zum Ende des Tests.
     void Umgebung(const std::string& name, const std::string& wert) {
         const char* alt = std::getenv(name.c_str());
-        if (!gesichert_.count(name))
-            gesichert_[name] = alt ? std::optional<std::string>(alt) : std::nullopt;
+        gesichert_.try_emplace(name, alt ? std::optional<std::string>(alt) : std::nullopt);
         wert.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), wert.c_str(), 1);
     }
     // Skript, das seine Argumente nach printf-Format in die Datei schreibt, erst unter anderem
