@@ -35,16 +35,6 @@ protected:
     LRESULT Senden(const char* name, UINT nachricht, WPARAM w = 0, LPARAM l = 0) {
         return SendMessageW(H(name), nachricht, w, l);
     }
-    // LB_SETCURSEL und TCM_SETCURSEL melden nichts; die Benachrichtigung kommt wie vom Benutzer.
-    void Melden(const char* name, WORD code) {
-        HWND h = H(name);
-        SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(0, code), reinterpret_cast<LPARAM>(h));
-    }
-    void Reiterwechsel(int index) {
-        Senden("RegisterkarteKestrav", TCM_SETCURSEL, static_cast<WPARAM>(index));
-        NMHDR kopf{H("RegisterkarteKestrav"), 0, static_cast<UINT>(TCN_SELCHANGE)};
-        SendMessageW(fenster->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&kopf));
-    }
 
     // Die echten Dienste des Systems, nur Meldungen, Schleife, Prozesse und Programm sind
     // Attrappen.
@@ -78,8 +68,11 @@ TEST_F(Win32Fenster, EingabenSetzenDasModellJeSteuerelementart) {
          [&] { return form.QelHöheEllips.Gewaehlt() && !form.QelHöheDhhn.Gewaehlt(); }},
         {"Neupunkte", [&] { form.Neupunkte.beiDoppelklick = zaehlen; },
          [&] {
+             // LB_SETCURSEL und TCM_SETCURSEL melden nichts; die Benachrichtigung kommt wie vom
+             // Benutzer.
              Senden("Neupunkte", LB_SETCURSEL, 1);
-             Melden("Neupunkte", LBN_SELCHANGE);
+             SendMessageW(GetParent(H("Neupunkte")), WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(H("Neupunkte")));
              RECT zeile{};
              Senden("Neupunkte", LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&zeile));
              Senden("Neupunkte", WM_LBUTTONDBLCLK, MK_LBUTTON,
@@ -92,7 +85,9 @@ TEST_F(Win32Fenster, EingabenSetzenDasModellJeSteuerelementart) {
         // Der Knopf liegt auf dem gewechselten Reiter: Klick und Reiterwechsel in einem Fall.
         {"Reiter", [&] { form.ButtonStandardwerte.beiKlick = zaehlen; },
          [&] {
-             Reiterwechsel(2);
+             Senden("RegisterkarteKestrav", TCM_SETCURSEL, 2);
+             NMHDR kopf{H("RegisterkarteKestrav"), 0, static_cast<UINT>(TCN_SELCHANGE)};
+             SendMessageW(fenster->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&kopf));
              Senden("ButtonStandardwerte", BM_CLICK);
          },
          [&] {

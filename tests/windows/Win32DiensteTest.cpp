@@ -15,8 +15,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 class Win32Dienste : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -153,5 +151,3 @@ TEST(Win32Stapelzeile, BefehlszeichenImNamenErreichenDieListeNicht) {
     form.ResetRINEX.Klicken();
     EXPECT_EQ(form.Neupunkte.Eintraege(), std::vector<Text>{u"np012830.23o"});
 }
-
-} // namespace
