@@ -1,11 +1,4 @@
-#include "platform/posix/Laufwerke.h"
 #include "Prozesstestbasis.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <optional>
-#include <string>
 
 namespace fs = std::filesystem;
 
@@ -32,45 +25,41 @@ TEST_F(LaufwerkeTest, NachHostKomponentenOhneRuecksichtAufGrossschreibung) {
     BytesSchreiben(c / "a.txt", "klein");
     BytesSchreiben(c / "A.TXT", "gross");
     fs::create_directories(c / "programme/Vexlo");
-    struct Fall {
-        const char16_t *pfad, *basis;
-        const char* erwartet; // unter der Wurzel von C:; nullptr: nicht abbildbar
-    };
-    for (const Fall& f : std::initializer_list<Fall>{
-             {u"C:\\daten\\TAG1\\a.12o", u"", "/Daten/Tag1/A.12O"},
-             // Fehlende Teile bleiben wie angegeben, das Vorhandene davor wird aufgelöst.
-             {u"c:\\DATEN\\neu\\Datei.txt", u"", "/Daten/neu/Datei.txt"},
-             {u"c:\\programme\\vexlo\\..\\.\\VEXLO\\bo2.exe", u"", "/programme/Vexlo/bo2.exe"},
-             {u"c:\\..\\..\\daten", u"", "/Daten"},
-             // Genauer Treffer vor anderen Schreibweisen, sonst der in Sortierfolge erste.
-             {u"c:\\a.txt", u"", "/a.txt"},
-             {u"c:\\A.txt", u"", "/A.TXT"},
-             // Relativ zur Basis, "\name" zur Wurzel ihres Laufwerks, "c:name" zur Basis auf c:.
-             {u"a.12o", u"c:\\daten\\tag1", "/Daten/Tag1/A.12O"},
-             {u"\\programme", u"c:\\daten\\tag1", "/programme"},
-             {u"c:tag1", u"c:\\daten", "/Daten/Tag1"},
-             {u"c:daten", u"d:\\x", "/Daten"}, // die Basis gilt nur auf ihrem Laufwerk
-             {u"q:\\x", u"", nullptr},
-             {u"\\\\server\\freigabe\\x", u"c:\\", nullptr}}) {
-        auto erwartet = f.erwartet ? std::optional(c.string() + f.erwartet) : std::nullopt;
-        EXPECT_EQ(laufwerke.NachHost(f.pfad, f.basis), erwartet) << NachUtf8(f.pfad);
+    // Pfad, Basis, Ergebnis unter der Wurzel von C: (nullptr: nicht abbildbar).
+    using F = std::tuple<const char16_t*, const char16_t*, const char*>;
+    for (const auto& [pfad, basis, erwartet] :
+         {F{u"C:\\daten\\TAG1\\a.12o", u"", "/Daten/Tag1/A.12O"},
+          // Fehlende Teile bleiben wie angegeben, das Vorhandene davor wird aufgelöst.
+          F{u"c:\\DATEN\\neu\\Datei.txt", u"", "/Daten/neu/Datei.txt"},
+          F{u"c:\\programme\\vexlo\\..\\.\\VEXLO\\bo2.exe", u"", "/programme/Vexlo/bo2.exe"},
+          F{u"c:\\..\\..\\daten", u"", "/Daten"},
+          // Genauer Treffer vor anderen Schreibweisen, sonst der in Sortierfolge erste.
+          F{u"c:\\a.txt", u"", "/a.txt"}, F{u"c:\\A.txt", u"", "/A.TXT"},
+          // Relativ zur Basis, "\name" zur Wurzel ihres Laufwerks, "c:name" zur Basis auf c:.
+          F{u"a.12o", u"c:\\daten\\tag1", "/Daten/Tag1/A.12O"},
+          F{u"\\programme", u"c:\\daten\\tag1", "/programme"},
+          F{u"c:tag1", u"c:\\daten", "/Daten/Tag1"},
+          F{u"c:daten", u"d:\\x", "/Daten"}, // die Basis gilt nur auf ihrem Laufwerk
+          F{u"q:\\x", u"", nullptr}, F{u"\\\\server\\freigabe\\x", u"c:\\", nullptr}}) {
+        EXPECT_EQ(laufwerke.NachHost(pfad, basis),
+                  erwartet ? std::optional(c.string() + erwartet) : std::nullopt)
+            << NachUtf8(pfad);
     }
 }
 
 TEST_F(LaufwerkeTest, AusHostUeberLaengsteWurzel) {
     fs::create_directories(temp / "echt/daten");
     fs::create_directory_symlink(temp / "echt", temp / "link");
-    Laufwerke& l = laufwerke;
-    l.Setzen(u'c', "/srv/kestrav/c/");
-    l.Setzen(u'M', "/srv/kestrav/c/programme");
-    l.Setzen(u'd', (temp / "link").string());
-    EXPECT_EQ(l.AusHost("/home/u/tag1/a.23o"), u"z:\\home\\u\\tag1\\a.23o");
-    EXPECT_EQ(l.AusHost("/srv/kestrav/c/daten/"), u"c:\\daten");
-    EXPECT_EQ(l.AusHost("/srv/kestrav/c/programme/vexlo"), u"m:\\vexlo");
+    laufwerke.Setzen(u'c', "/srv/kestrav/c/");
+    laufwerke.Setzen(u'M', "/srv/kestrav/c/programme");
+    laufwerke.Setzen(u'd', (temp / "link").string());
+    EXPECT_EQ(laufwerke.AusHost("/home/u/tag1/a.23o"), u"z:\\home\\u\\tag1\\a.23o");
+    EXPECT_EQ(laufwerke.AusHost("/srv/kestrav/c/daten/"), u"c:\\daten");
+    EXPECT_EQ(laufwerke.AusHost("/srv/kestrav/c/programme/vexlo"), u"m:\\vexlo");
     // Nur ganze Komponenten zählen.
-    EXPECT_EQ(l.AusHost("/srv/kestrav/cc/x"), u"z:\\srv\\kestrav\\cc\\x");
+    EXPECT_EQ(laufwerke.AusHost("/srv/kestrav/cc/x"), u"z:\\srv\\kestrav\\cc\\x");
     // getcwd() liefert den echten Pfad; er gehört trotzdem zu dem Laufwerk über den Link.
-    EXPECT_EQ(l.AusHost(fs::canonical(temp / "echt/daten").string()), u"d:\\daten");
+    EXPECT_EQ(laufwerke.AusHost(fs::canonical(temp / "echt/daten").string()), u"d:\\daten");
 }
 
 // "CASE/Tag1" und "case/tag1" nebeneinander: der klein geschriebene Pfad führt erst zum genauen
@@ -79,16 +68,15 @@ TEST_F(LaufwerkeTest, AusHostUeberLaengsteWurzel) {
 TEST_F(LaufwerkeTest, GemerktesVerzeichnisVorGenauemTreffer) {
     fs::create_directories(c / "CASE/Tag1/Unter");
     fs::create_directories(c / "case/tag1/unter");
-    Laufwerke& l = laufwerke;
-    const Laufwerke kopie = l;
+    const Laufwerke kopie = laufwerke;
     auto host = [&](const char16_t* pfad) {
         return kopie.NachHost(pfad).value().substr(c.string().size());
     };
     EXPECT_EQ(host(u"c:\\case\\tag1\\x.atx"), "/case/tag1/x.atx");
-    l.Merken((c / "CASE/Tag1/").string());
+    laufwerke.Merken((c / "CASE/Tag1/").string());
     EXPECT_EQ(host(u"c:\\case\\tag1\\x.atx"), "/CASE/Tag1/x.atx");
     EXPECT_EQ(host(u"c:\\case\\tag1\\unter"), "/CASE/Tag1/Unter");
     EXPECT_EQ(host(u"c:\\case\\tag2"), "/case/tag2");
-    l.Merken((c / "case/tag1").string());
+    laufwerke.Merken((c / "case/tag1").string());
     EXPECT_EQ(host(u"c:\\CASE\\TAG1\\x.atx"), "/case/tag1/x.atx");
 }

@@ -8,36 +8,31 @@
 #include <cstdlib>
 #include <ctime>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 TEST(Papierkorb, FormenDesDatentraegers) {
-    struct Fall {
-        const char* name;
-        mode_t trash;     // Rechte von $topdir/.Trash, 0 = keins
-        bool verweis;     // $topdir/.Trash ist ein Verweis auf ein solches Verzeichnis
-        const char* ziel; // relativ zur Wurzel
-    };
     const uid_t uid = getuid();
     const std::string eigen = ".Trash-" + std::to_string(uid);
     const std::string gemeinsam = ".Trash/" + std::to_string(uid);
-    for (const Fall& f :
-         {Fall{"ohne", 0, false, eigen.c_str()}, Fall{"sticky", 01777, false, gemeinsam.c_str()},
-          Fall{"ohneSticky", 0777, false, eigen.c_str()},
-          Fall{"verweis", 01777, true, eigen.c_str()}}) {
+    // Rechte von $topdir/.Trash (0: keins), ob es ein Verweis auf ein solches Verzeichnis ist, und
+    // der Papierkorb relativ zur Wurzel.
+    using F = std::tuple<mode_t, bool, std::string>;
+    for (const auto& [rechte, verweis, ziel] : {F{0, false, eigen}, F{01777, false, gemeinsam},
+                                                F{0777, false, eigen}, F{01777, true, eigen}}) {
         TempVerzeichnis wurzel;
-        const fs::path trash = wurzel / (f.verweis ? "echt" : ".Trash");
-        if (f.trash) {
+        const fs::path trash = wurzel / (verweis ? "echt" : ".Trash");
+        if (rechte) {
             fs::create_directory(trash);
-            chmod(trash.c_str(), f.trash);
+            chmod(trash.c_str(), rechte);
         }
-        if (f.verweis)
+        if (verweis)
             fs::create_directory_symlink(trash, wurzel / ".Trash");
-        EXPECT_EQ(VolumenPapierkorb(wurzel.Pfad().string(), uid), (wurzel / f.ziel).string())
-            << f.name;
-        EXPECT_TRUE(fs::is_directory(wurzel / f.ziel / "files")) << f.name;
-        EXPECT_TRUE(fs::is_directory(wurzel / f.ziel / "info")) << f.name;
+        EXPECT_EQ(VolumenPapierkorb(wurzel.Pfad().string(), uid), (wurzel / ziel).string());
+        EXPECT_TRUE(fs::is_directory(wurzel / ziel / "files")) << ziel;
+        EXPECT_TRUE(fs::is_directory(wurzel / ziel / "info")) << ziel;
     }
     EXPECT_EQ(VolumenPapierkorb("/", uid), "");
 }

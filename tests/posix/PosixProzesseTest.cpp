@@ -4,8 +4,7 @@
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
-
-namespace {
+using namespace std::chrono_literals;
 
 class PosixProzesseTest : public Prozesstestbasis {};
 
@@ -15,22 +14,22 @@ class WarteartTest : public Prozesstestbasis,
 
 TEST_P(WarteartTest, EndetMitDemProzessOderNachDerHoechstzeit) {
     auto warte = [&](int pid, int ms) {
-        long long anfang = JetztMs();
-        ((*prozesse).*GetParam())(pid, ms);
-        return JetztMs() - anfang;
+        const auto anfang = std::chrono::steady_clock::now();
+        (prozesse.*GetParam())(pid, ms);
+        return std::chrono::steady_clock::now() - anfang;
     };
     // Die Engine wartet auf die Datei "los"; pause ohne Terminal wartet nicht und ändert den
     // Exitcode nicht.
     Skript(vexlo / "qel2", "while [ ! -e los ]; do sleep 0.01; done\nexit 7");
     BytesSchreiben(arbeit / "Kestrav.bat", "c:\\programme\\vexlo\\qel2 a.23o\r\npause\r\n");
-    int pid = prozesse->StapelStarten(u"kestrav.BAT", Fensterstil::MinimiertOhneFokus);
+    int pid = prozesse.StapelStarten(u"kestrav.BAT", Fensterstil::MinimiertOhneFokus);
     ASSERT_GT(pid, 0);
-    EXPECT_GE(warte(pid, 80), 75) << "Warten kehrte vor der Zeit zurück";
-    EXPECT_EQ(prozesse->Exitcode(pid), NOCH_AKTIV);
+    EXPECT_GE(warte(pid, 80), 75ms) << "Warten kehrte vor der Zeit zurück";
+    EXPECT_EQ(prozesse.Exitcode(pid), NOCH_AKTIV);
     BytesSchreiben(arbeit / "los", "");
-    EXPECT_LT(warte(pid, 5000), 1000);
-    EXPECT_EQ(prozesse->Exitcode(pid), 7);
-    EXPECT_LT(warte(pid, 2000), 500) << "nach dem Ende kehrt das Warten sofort zurück";
+    EXPECT_LT(warte(pid, 5000), 1s);
+    EXPECT_EQ(prozesse.Exitcode(pid), 7);
+    EXPECT_LT(warte(pid, 2000), 500ms) << "nach dem Ende kehrt das Warten sofort zurück";
 }
 
 INSTANTIATE_TEST_SUITE_P(Arten, WarteartTest,
@@ -38,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Arten, WarteartTest,
                                            &PosixProzesse::WarteAufEndeInSchritten));
 
 TEST_F(PosixProzesseTest, StartfehlerSindLaufzeitfehler) {
-    auto stapel = [&] { prozesse->StapelStarten(u"Kestrav.bat", Fensterstil::MinimiertOhneFokus); };
+    auto stapel = [&] { prozesse.StapelStarten(u"Kestrav.bat", Fensterstil::MinimiertOhneFokus); };
     EXPECT_EQ(Fehlernummer(stapel), 53);
     BytesSchreiben(arbeit / "Kestrav.bat", "rem\r\n");
     BytesSchreiben(temp / "nicht-ausfuehrbar", "#!/bin/sh\n");
@@ -46,11 +45,10 @@ TEST_F(PosixProzesseTest, StartfehlerSindLaufzeitfehler) {
     EXPECT_EQ(Fehlernummer(stapel), 53);
     Umgebung("KESTRAV_CMD", (temp / "nicht-ausfuehrbar").string());
     EXPECT_EQ(Fehlernummer(stapel), 70);
-    EXPECT_EQ(Fehlernummer([&] {
-                  prozesse->ProgrammStarten(u"c:\\programme\\fehlt", u"",
-                                            Fensterstil::NormalMitFokus);
-              }),
-              53);
+    auto programm = [&] {
+        prozesse.ProgrammStarten(u"c:\\fehlt", u"", Fensterstil::NormalMitFokus);
+    };
+    EXPECT_EQ(Fehlernummer(programm), 53);
 }
 
 TEST_F(PosixProzesseTest, SichtbarHeisstTerminalNurMitAnzeige) {
@@ -58,17 +56,16 @@ TEST_F(PosixProzesseTest, SichtbarHeisstTerminalNurMitAnzeige) {
     BytesSchreiben(arbeit / "Kestrav.bat", "rem\r\n");
     Umgebung("KESTRAV_TERMINAL", (temp / "terminal").string());
     Umgebung("WAYLAND_DISPLAY", "");
-    const std::tuple<Fensterstil, const char*, bool> faelle[] = {
-        {Fensterstil::MaximiertMitFokus, ":77", true},
-        {Fensterstil::NormalMitFokus, "", false},
-        {Fensterstil::MinimiertOhneFokus, ":77", false}};
-    for (const auto& [stil, anzeige, imTerminal] : faelle) {
+    using F = std::tuple<Fensterstil, const char*, bool>;
+    for (const auto& [stil, anzeige, imTerminal] :
+         {F{Fensterstil::MaximiertMitFokus, ":77", true}, F{Fensterstil::NormalMitFokus, "", false},
+          F{Fensterstil::MinimiertOhneFokus, ":77", false}}) {
         fs::remove(temp / "terminal.txt");
         Umgebung("DISPLAY", anzeige);
-        int pid = prozesse->StapelStarten(u"Kestrav.bat", stil);
-        prozesse->WarteAufEnde(pid, 10000);
-        EXPECT_EQ(prozesse->Exitcode(pid), 0);
-        EXPECT_EQ(fs::exists(temp / "terminal.txt") ? BytesLesen(temp / "terminal.txt") : "",
+        int pid = prozesse.StapelStarten(u"Kestrav.bat", stil);
+        prozesse.WarteAufEnde(pid, 10000);
+        EXPECT_EQ(prozesse.Exitcode(pid), 0);
+        EXPECT_EQ(BytesLesen(temp / "terminal.txt"),
                   imTerminal ? "-e\n" KESTRAV_BIN_DIR "/kestrav-cmd\n/c\nKestrav.bat\n" : "")
             << anzeige;
     }
@@ -77,10 +74,10 @@ TEST_F(PosixProzesseTest, SichtbarHeisstTerminalNurMitAnzeige) {
 TEST_F(PosixProzesseTest, ProgrammeLaufenLosgeloestMitAbgebildetenPfaden) {
     Protokollierend(c / "programme" / "betrachter", "'%s\\n' \"$@\"", temp / "betrachter.txt");
     fs::create_directories(c / "Mein Ordner");
-    EXPECT_GT(prozesse->ProgrammStarten(u"C:\\Programme\\Betrachter",
-                                        u"c:\\daten\\TAG1\\a.pdf \"file://C:/Mein Ordner/h.htm\" "
-                                        u"file://m:/x.htm",
-                                        Fensterstil::MaximiertMitFokus),
+    EXPECT_GT(prozesse.ProgrammStarten(u"C:\\Programme\\Betrachter",
+                                       u"c:\\daten\\TAG1\\a.pdf \"file://C:/Mein Ordner/h.htm\" "
+                                       u"file://m:/x.htm",
+                                       Fensterstil::MaximiertMitFokus),
               0);
     EXPECT_EQ(Erscheint(temp / "betrachter.txt"), (arbeit / "a.pdf").string() + "\n" +
                                                       (c / "Mein Ordner/h.htm").string() +
@@ -91,8 +88,6 @@ TEST_F(PosixProzesseTest, ProgrammeLaufenLosgeloestMitAbgebildetenPfaden) {
     // Der Texteditor ist die Anzeige, mit dem Host-Pfad der Datei.
     Protokollierend(temp / "anzeige", "'%s' \"$1\"", temp / "anzeige.txt");
     Umgebung("KESTRAV_ANZEIGE", (temp / "anzeige").string());
-    prozesse->TexteditorOeffnen(u"_ergebnis_283.mini");
+    prozesse.TexteditorOeffnen(u"_ergebnis_283.mini");
     EXPECT_EQ(Erscheint(temp / "anzeige.txt"), (arbeit / "_ergebnis_283.mini").string());
 }
-
-} // namespace

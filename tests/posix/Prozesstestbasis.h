@@ -26,18 +26,11 @@ inline int Fehlernummer(const std::function<void()>& aktion) {
     return 0;
 }
 
-inline long long JetztMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 class Prozesstestbasis : public ::testing::Test, public TempLaufwerke {
 protected:
     Prozesstestbasis() {
         std::filesystem::create_directories(arbeit);
         std::filesystem::create_directories(vexlo);
-        prozesse.emplace(laufwerke);
         std::filesystem::current_path(arbeit);
         Umgebung("KESTRAV_LAUFWERK_C", c.string());
         Umgebung("KESTRAV_EXE_STARTER", "");
@@ -50,8 +43,7 @@ protected:
     // Setzt (leer: entfernt) eine Umgebungsvariable bis zum Ende des Tests.
     void Umgebung(const std::string& name, const std::string& wert) {
         const char* alt = std::getenv(name.c_str());
-        if (!gesichert_.count(name))
-            gesichert_[name] = alt ? std::optional<std::string>(alt) : std::nullopt;
+        gesichert_.try_emplace(name, alt ? std::optional<std::string>(alt) : std::nullopt);
         wert.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), wert.c_str(), 1);
     }
     // Skript, das seine Argumente nach printf-Format in die Datei schreibt, erst unter anderem
@@ -63,15 +55,14 @@ protected:
     }
     // Wartet höchstens 5 s, bis die Datei existiert, und liest sie.
     static std::string Erscheint(const std::filesystem::path& datei) {
-        for (long long ende = JetztMs() + 5000;
-             !std::filesystem::exists(datei) && JetztMs() < ende;)
+        for (int i = 0; i < 1000 && !std::filesystem::exists(datei); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         return std::filesystem::exists(datei) ? BytesLesen(datei) : "(fehlt)";
     }
 
     std::filesystem::path arbeit = c / "daten" / "tag1";
     std::filesystem::path vexlo = c / "programme" / "vexlo";
-    std::optional<PosixProzesse> prozesse;
+    PosixProzesse prozesse{laufwerke};
 
 private:
     std::map<std::string, std::optional<std::string>> gesichert_;

@@ -8,82 +8,69 @@
 #include <QTest>
 #include <QWindow>
 
-namespace {
-
 const Text Frage = u"Wollen Sie Kestrav jetzt wirklich beenden?";
 
 void ErwarteMeldung(const Meldung& m, const Text& text, Knoepfe knoepfe, Symbol symbol) {
-    EXPECT_EQ(m.text, text);
-    EXPECT_EQ(m.titel, u"Kestrav");
-    EXPECT_EQ(m.knoepfe, knoepfe);
-    EXPECT_EQ(m.symbol, symbol);
+    EXPECT_EQ(std::tie(m.text, m.titel, m.knoepfe, m.symbol),
+              std::tuple(text, Text(u"Kestrav"), knoepfe, symbol));
 }
 
-} // namespace
+// Weg zum Beenden: Menü, Knopf "Ende" außerhalb eines Laufs, Schließfeld (Ereignis des Benutzers)
+// oder close() ohne Benutzer, wie beim Ende der Sitzung; ohne Benutzer gibt es keine Frage und
+// nichts wird gespeichert.
+enum class Weg { Menue, EndeFrame, Schliessfeld, VonAussen };
 
-// Weg zum Beenden: Menü, Schließfeld (Ereignis des Benutzers) oder close() ohne Benutzer, wie
-// beim Ende der Sitzung; ohne Benutzer gibt es keine Frage und nichts wird gespeichert.
-enum class Weg { Menue, Schliessfeld, VonAussen };
-
-struct BeendenFall {
-    Weg weg;
-    Antwort antwort;
-};
-
-class BeendenTest : public Fenstertest, public ::testing::WithParamInterface<BeendenFall> {};
+class BeendenTest : public Fenstertest,
+                    public ::testing::WithParamInterface<std::tuple<Weg, Antwort>> {};
 
 TEST_P(BeendenTest, FragtSpeichertEinmalUndEndet) {
-    const BeendenFall& f = GetParam();
+    const auto [weg, antwort] = GetParam();
     form.fenster.Zeigen();
     QApplication::processEvents();
     form.Satellitenanzahl.SetzeText(u"7");
-    env.dialoge.antworten = {f.antwort};
-    if (f.weg == Weg::Menue)
-        Aktion("EndeMenü")->trigger();
-    else if (f.weg == Weg::Schliessfeld) {
+    form.ProgressBar.SetzeWert(3);
+    env.dialoge.antworten = {antwort};
+    if (weg == Weg::Menue)
+        Widget<QAction>("EndeMenü")->trigger();
+    else if (weg == Weg::EndeFrame)
+        QTest::mouseClick(Widget<QPushButton>("EndeFrame"), Qt::LeftButton);
+    else if (weg == Weg::Schliessfeld) {
         QCloseEvent ereignis; // so schickt es der Fenstermanager an das Fenster der Plattform
         QCoreApplication::sendEvent(fenster->windowHandle(), &ereignis);
     } else
         fenster->close();
 
-    const bool gefragt = f.weg != Weg::VonAussen;
-    const bool ende = !gefragt || f.antwort == Antwort::Ja;
+    const bool gefragt = weg != Weg::VonAussen;
+    const bool ende = !gefragt || antwort == Antwort::Ja;
     ASSERT_EQ(env.dialoge.protokoll.size(), gefragt ? 1u : 0u);
     if (gefragt)
         ErwarteMeldung(env.dialoge.protokoll[0].meldung, Frage, Knoepfe::JaNein, Symbol::Frage);
     EXPECT_EQ(zaehler.SchreibendeZugriffe(), gefragt && ende ? 1 : 0); // kestrav.ini, einmal
     EXPECT_EQ(env.programmdienst.beendet, ende ? 1 : 0);
-    // Über das Menü endet das Programm sofort (hier nur vermerkt); sonst schließt das Fenster.
-    const bool zu = ende && f.weg != Weg::Menue;
+    // Über Menü und Knopf endet das Programm sofort (hier nur vermerkt); sonst schließt das
+    // Fenster.
+    const bool zu = ende && weg != Weg::Menue && weg != Weg::EndeFrame;
     EXPECT_EQ(fenster->isVisible(), !zu);
     EXPECT_EQ(form.fenster.Angezeigt(), !zu);
     EXPECT_EQ(form.Satellitenanzahl.Wert(), u"7");
+    EXPECT_EQ(form.ProgressBar.Wert(), weg == Weg::EndeFrame ? 0 : 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, BeendenTest,
-                         ::testing::Values(BeendenFall{Weg::Menue, Antwort::Nein},
-                                           BeendenFall{Weg::Schliessfeld, Antwort::Nein},
-                                           BeendenFall{Weg::Menue, Antwort::Ja},
-                                           BeendenFall{Weg::Schliessfeld, Antwort::Ja},
-                                           BeendenFall{Weg::VonAussen, Antwort::Ja}));
+                         ::testing::Combine(::testing::Values(Weg::Menue, Weg::EndeFrame,
+                                                              Weg::Schliessfeld, Weg::VonAussen),
+                                            ::testing::Values(Antwort::Nein, Antwort::Ja)));
 
-TEST_F(Fenstertest, EndeFrameBeendetAusserhalbUndBrichtImLaufAb) {
-    auto klicken = [&] { QTest::mouseClick(Widget<QPushButton>("EndeFrame"), Qt::LeftButton); };
+// Im Lauf bricht "Abbruch" ab, statt zu beenden; der Zeiger wird in jedem Fall wieder normal.
+TEST_F(Fenstertest, EndeFrameBrichtImLaufAb) {
     form.fenster.Zeigen();
-    form.ProgressBar.SetzeWert(3);
-    env.dialoge.antworten = {Antwort::Nein};
-    klicken();
-    EXPECT_EQ(env.programmdienst.zeiger, std::vector<Mauszeiger>{Mauszeiger::Standard});
-    EXPECT_EQ(form.ProgressBar.Wert(), 0);
-    EXPECT_EQ(env.dialoge.Texte(), std::vector<Text>{Frage});
-
-    env.dialoge.protokoll.clear();
     form.EndeFrame.SetzeCaption(u"Abbruch");
     form.ProgressBar.SetzeWert(40);
-    klicken();
+    QTest::mouseClick(Widget<QPushButton>("EndeFrame"), Qt::LeftButton);
     EXPECT_EQ(form.ProgressBar.Wert(), 0);
-    ASSERT_EQ(env.dialoge.protokoll.size(), 1u); // nur die Bitte des Abbruchs
-    EXPECT_EQ(env.dialoge.protokoll[0].meldung.text.rfind(u"Bitte schließen Sie", 0), 0u);
+    EXPECT_EQ(env.programmdienst.zeiger, std::vector<Mauszeiger>{Mauszeiger::Standard});
+    EXPECT_EQ(env.dialoge.Texte(),
+              std::vector<Text>{u"Bitte schließen Sie auch die Vexlo-Berechnungsfenster!   "});
     EXPECT_EQ(env.programmdienst.beendet, 0);
 }
 
@@ -97,7 +84,6 @@ struct HilfeFall {
     const char16_t* argumente;
     const char16_t* betrachter = Zeiger;
     bool handbuecher = true;
-    bool meldung = false;
 };
 
 class HilfeTest : public Fenstertest, public ::testing::WithParamInterface<HilfeFall> {};
@@ -115,17 +101,16 @@ TEST_P(HilfeTest, StartetDenBetrachterMitDerAdresse) {
         BytesSchreiben(env.programm / "KestravHilfe.htm", "<html>");
     }
     form.zustand.Versionskennung = form.zustand.Systembreite = f.wert;
-    Aktion(f.menue)->trigger();
-    ASSERT_EQ(env.dialoge.protokoll.size(), f.meldung ? 1u : 0u);
-    if (f.meldung)
+    Widget<QAction>(f.menue)->trigger();
+    const bool meldung = !f.argumente && f.menue == std::string("QelHilfeMenü");
+    ASSERT_EQ(env.dialoge.protokoll.size(), meldung ? 1u : 0u);
+    if (meldung)
         ErwarteMeldung(env.dialoge.protokoll[0].meldung, u"Viewer nicht eingerichtet!", Knoepfe::OK,
                        Symbol::Keins);
     ASSERT_EQ(env.prozesse.starts.size(), f.argumente ? 1u : 0u);
-    if (!f.argumente)
-        return;
-    EXPECT_EQ(env.prozesse.starts[0].programm, Zeiger);
-    EXPECT_EQ(env.prozesse.starts[0].argumente, f.argumente);
-    EXPECT_EQ(env.prozesse.starts[0].stil, Fensterstil::MaximiertMitFokus);
+    for (const auto& start : env.prozesse.starts)
+        EXPECT_EQ(std::tie(start.programm, start.argumente, start.stil),
+                  std::tuple(Text(Zeiger), Text(f.argumente), Fensterstil::MaximiertMitFokus));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -133,10 +118,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         HilfeFall{"QelHilfeMenü", u"1", u"c:\\programme\\vexlo\\Qel-Manual.pdf"},
         HilfeFall{"QelHilfeMenü", u"2", u"c:\\programme\\vexlo\\Vexlo_UG_2.pdf"},
-        HilfeFall{"QelHilfeMenü", u"2", nullptr, Zeiger, false, true}, // Handbuch fehlt
+        HilfeFall{"QelHilfeMenü", u"2", nullptr, Zeiger, false}, // Handbuch fehlt
         // Eine Datei, die selbst ein Programm ist, hat keinen Betrachter.
-        HilfeFall{"QelHilfeMenü", u"2", nullptr, u"C:\\Programme\\Vexlo\\VEXLO_UG_2.PDF", true,
-                  true},
+        HilfeFall{"QelHilfeMenü", u"2", nullptr, u"C:\\Programme\\Vexlo\\VEXLO_UG_2.PDF"},
         HilfeFall{"KestravHilfeMenü", u"64Bit",
                   u"\"file://C:/Program Files (x86)/Kestrav/KestravHilfe.htm\""},
         HilfeFall{"KestravHilfeMenü", u"32Bit", u"file://C:/Programme/Kestrav/KestravHilfe.htm"},

@@ -25,20 +25,15 @@
 #include <tuple>
 
 TEST(QtDialoge, JaNeinMitStandardknopfSymbolUndZeilenumbruch) {
-    QMessageBox box;
+    QMessageBox box, ok;
     MeldungAufbauen(box,
                     Meldung{u"Zeile 1\n\nZeile 3", u"Titel", Knoepfe::JaNein, Symbol::Frage, 2});
-    EXPECT_EQ(box.buttons().size(), 2);
-    EXPECT_EQ(box.defaultButton()->text(), QStringLiteral("Nein"));
-    EXPECT_EQ(box.icon(), QMessageBox::Question);
-    EXPECT_EQ(box.windowTitle(), QStringLiteral("Titel"));
-    EXPECT_EQ(box.text(), QStringLiteral("Zeile 1\n\nZeile 3"));
-    EXPECT_EQ(box.textFormat(), Qt::PlainText);
-
-    QMessageBox ok;
     MeldungAufbauen(ok, Meldung{u"Info", u"Kestrav"});
-    EXPECT_EQ(ok.buttons().size(), 1);
-    EXPECT_EQ(ok.icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(std::tuple(box.buttons().size(), box.defaultButton()->text(), box.icon(),
+                         box.windowTitle(), box.text(), box.textFormat()),
+              std::tuple(2, QStringLiteral("Nein"), QMessageBox::Question, QStringLiteral("Titel"),
+                         QStringLiteral("Zeile 1\n\nZeile 3"), Qt::PlainText));
+    EXPECT_EQ(std::tuple(ok.buttons().size(), ok.icon()), std::tuple(1, QMessageBox::NoIcon));
 }
 
 TEST(QtDialoge, FilterOhneRuecksichtAufGrossschreibung) {
@@ -104,8 +99,7 @@ TEST(Anzeige, LiestWindows1252MitCrLf) {
 TEST(Hauptprogramm, OhneBildschirmUndHilfe) {
     using U = std::map<std::string, std::string>;
     const U ohne{{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
-    U falsch = ohne;
-    falsch["DISPLAY"] = ":4711";
+    const U falsch{{"DISPLAY", ":4711"}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
     for (const auto& [argument, umgebung, exitcode, erwartet] :
          {std::tuple{"--help", ohne, 0, "Aufruf: kestrav [RINEX-DATEI]"},
           {"x.23o", ohne, 1,

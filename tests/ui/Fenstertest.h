@@ -1,10 +1,12 @@
 #pragma once
-// Das echte Hauptfenster über der Testumgebung: Attrappen für Meldungen, Programm und Prozesse,
-// ein echtes Dateisystem, das Schreibzugriffe zählt.
+// Das echte Hauptfenster über der Testumgebung: Attrappen für Meldungen, Programm und (ohne
+// "echt") Prozesse und Ereignisschleife, ein echtes Dateisystem, das Schreibzugriffe zählt.
 #include "hilfen/FehlerDateisystem.h"
 #include "hilfen/TestUmgebung.h"
+#include "platform/posix/PosixProzesse.h"
 #include "shell/Basisformular.h"
 #include "ui/qt/Hauptfenster.h"
+#include "ui/qt/QtEreignisschleife.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +21,7 @@
 
 class Fenstertest : public ::testing::Test {
 protected:
-    Fenstertest() {
+    explicit Fenstertest(bool echt = false) : form(MitZaehler(echt)) {
         form.zustand.Programmverzeichnis = u"c:\\programme\\kestrav\\";
         form.zustand.IniDatei = u"kestrav.ini";
         form.zustand.VexloVerzeichnis = u"c:\\programme\\vexlo\\";
@@ -45,17 +47,20 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    QAction* Aktion(const char* name) { return Widget<QAction>(name); }
 
-    Basisformular& MitZaehler() {
-        env.umgebung = std::make_unique<Umgebung>(
-            Umgebung{zaehler, env.prozesse, env.schleife, env.dialoge, env.programmdienst,
-                     env.system, *env.papierkorb, *env.sperren});
+    Basisformular& MitZaehler(bool echt) {
+        Prozesse& p = echt ? static_cast<Prozesse&>(prozesse) : env.prozesse;
+        Ereignisschleife& s = echt ? static_cast<Ereignisschleife&>(schleife) : env.schleife;
+        env.umgebung =
+            std::make_unique<Umgebung>(Umgebung{zaehler, p, s, env.dialoge, env.programmdienst,
+                                                env.system, *env.papierkorb, *env.sperren});
         return env.Formular();
     }
 
     TestUmgebung env;
     FehlerDateisystem zaehler{*env.datei}; // scheitert nie, zählt nur
-    Basisformular& form = MitZaehler();
+    PosixProzesse prozesse{env.laufwerke};
+    QtEreignisschleife schleife;
+    Basisformular& form;
     std::unique_ptr<Hauptfenster> fenster;
 };

@@ -2,26 +2,16 @@
 // aus), Shell-Skripte als Engine, die Ereignisschleife von Qt. Beobachtet wird, was der Benutzer
 // sieht: das Wartefenster, der Fortschritt, "Abbruch" und gesperrte Befehle, danach das wieder
 // freie Fenster. Die geschriebenen Dateien prüfen die e2e-Tests.
+#include "Fenstertest.h"
 #include "hilfen/Prozesslauf.h"
-#include "hilfen/TempVerzeichnis.h"
-#include "hilfen/TestUmgebung.h"
-#include "platform/posix/PosixProzesse.h"
 #include "shell/Start.h"
-#include "ui/qt/Hauptfenster.h"
-#include "ui/qt/QtEreignisschleife.h"
 #include "ui/qt/QtText.h"
 
-#include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include "QtAusgabe.h"
-
-#include <gtest/gtest.h>
-
-#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -30,9 +20,9 @@
 
 namespace fs = std::filesystem;
 
-class LaufImFenster : public ::testing::Test {
+class LaufImFenster : public Fenstertest {
 protected:
-    LaufImFenster() {
+    LaufImFenster() : Fenstertest(true) {
         // Das Kind findet C: über die Umgebung; ohne Anzeige läuft der sichtbare Stil ohne
         // Terminal, und statt des Betrachters läuft nichts.
         setenv("KESTRAV_LAUFWERK_C", env.laufwerkC.c_str(), 1);
@@ -61,20 +51,9 @@ protected:
             env.Arbeitsdatei(neupunkt, RinexKopf("Messtrupp"));
         env.Arbeitsdatei("igs.atx", std::string(60, ' ') + "END OF HEADER\r\nANT\r\n");
 
-        fenster = std::make_unique<Hauptfenster>(form);
         FormularLaden(form);
         form.fenster.Zeigen();
         QApplication::processEvents();
-    }
-    ~LaufImFenster() override {
-        fenster.reset();
-        QApplication::processEvents();
-    }
-
-    template <class T = QWidget> T* Widget(const char* name) {
-        T* w = fenster->findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
     }
     void Klicken(const char* knopf) {
         QTest::mouseClick(Widget<QPushButton>(knopf), Qt::LeftButton);
@@ -88,30 +67,16 @@ protected:
                 frei << QString::fromUtf8(name);
         return frei;
     }
-    QWidget* Wartefenster() { return Widget("FormBitteWarten"); }
-
-    TestUmgebung env;
-    PosixProzesse prozesse{env.laufwerke};
-    QtEreignisschleife schleife;
-    Basisformular& form = MitEchtenProzessen();
-    std::unique_ptr<Hauptfenster> fenster;
-
-private:
-    Basisformular& MitEchtenProzessen() {
-        env.umgebung = std::make_unique<Umgebung>(
-            Umgebung{*env.datei, prozesse, schleife, env.dialoge, env.programmdienst, env.system,
-                     *env.papierkorb, *env.sperren});
-        return env.Formular();
+    // Wie der Benutzer: Arbeitsverzeichnis über np01 wählen, Referenzen zuordnen, berechnen.
+    void Rechnen() {
+        env.dialoge.dateiantworten = {AusUtf8((env.arbeit / "np012830.23o").string())};
+        for (const char* knopf :
+             {"AuswahlArbeitsverzeichnis", "AutoZuordnungReferenz", "CommandBerechnen"})
+            Klicken(knopf);
     }
 };
 
 TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
-    env.dialoge.dateiantworten = {AusUtf8((env.arbeit / "np012830.23o").string())};
-    Klicken("AuswahlArbeitsverzeichnis");
-    Klicken("AutoZuordnungReferenz");
-    const QStringList alleFrei = Frei();
-    ASSERT_EQ(alleFrei.size(), 5);
-
     // Während der Lauf in der Ereignisschleife wartet, sieht ein Zeitgeber nach dem Fenster.
     auto* balken = Widget<QProgressBar>("ProgressBar");
     int beobachtet[3] = {};
@@ -122,13 +87,13 @@ TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
         if (marke.empty() || position == 0)
             return;
         ++beobachtet[position];
-        EXPECT_TRUE(Wartefenster()->isVisible());
+        EXPECT_TRUE(fenster->BitteWarten()->isVisible());
         EXPECT_EQ(balken->value(), position);
         EXPECT_EQ(Widget<QPushButton>("EndeFrame")->text(), QStringLiteral("Abbruch"));
         EXPECT_EQ(Frei(), QStringList());
     });
     beobachter.start(10);
-    Klicken("CommandBerechnen");
+    Rechnen();
     beobachter.stop();
     EXPECT_GT(beobachtet[1], 0);
     EXPECT_GT(beobachtet[2], 0);
@@ -137,9 +102,9 @@ TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
                                  u"2 Neupunktkoordinaten ohne Warnungen berechnet!"}));
 
     // Das Fenster ist wieder frei.
-    EXPECT_FALSE(Wartefenster()->isVisible());
+    EXPECT_FALSE(fenster->BitteWarten()->isVisible());
     EXPECT_EQ(Widget<QPushButton>("EndeFrame")->text(), QStringLiteral("Ende"));
-    EXPECT_EQ(Frei(), alleFrei);
+    EXPECT_EQ(Frei().size(), 5);
     EXPECT_EQ(balken->value(), 0);
 }
 
@@ -149,25 +114,25 @@ TEST_F(LaufImFenster, ZweiPunkteMitWartefensterUndFreiemFensterDanach) {
 TEST_F(LaufImFenster, DemotagNachStartMitDateiUndDatenNeuLaden) {
     const fs::path tag = env.temp / "demotag";
     for (const auto& [schalter, ziel] : {std::pair{"--installieren", env.vexlo}, {"--demo", tag}})
-        ASSERT_EQ(std::system((KESTRAV_BIN_DIR "/vexlo-sim " + std::string(schalter) + " '" +
-                               ziel.string() + "' > /dev/null")
-                                  .c_str()),
-                  0);
+        ASSERT_EQ(
+            ProzessAusfuehren({{KESTRAV_BIN_DIR "/vexlo-sim", schalter, ziel.string()}, "/", {}})
+                .exitcode,
+            0);
     env.system.befehlszeile = AusUtf8((tag / "np012830.23o").string());
     FormularLaden(form);
     for (const char* knopf : {"ResetRINEX", "AutoZuordnungReferenz", "CommandBerechnen"})
         Klicken(knopf);
     EXPECT_EQ(form.zustand.Arbeitsverzeichnis, Text());
-    ASSERT_FALSE(env.dialoge.Texte().empty());
-    EXPECT_EQ(env.dialoge.Texte().back(), u"3 Neupunktkoordinaten mit 9 Warnungen berechnet!\n"
-                                          u"Siehe Datei <_ergebnis_283.mini>!");
+    EXPECT_EQ(env.dialoge.Texte(),
+              (std::vector<Text>{u"Alle Ergebnisdateien werden jetzt überschrieben!   ",
+                                 u"3 Neupunktkoordinaten mit 9 Warnungen berechnet!\n"
+                                 u"Siehe Datei <_ergebnis_283.mini>!"}));
 }
 
-// Ein deutscher Desktop (Dezimalkomma): Fenster und kestrav-stapel lesen Zahlen mit Punkt gleich.
-// PDOP 6.5 gegen die Grenze 6 ist je Punkt eine Marke; "PDOP = 7.5" lädt als 8, 8 ist keine.
+// Ein deutscher Desktop (Dezimalkomma; für das Fenster im Lauf ui_de_DE): Fenster und
+// kestrav-stapel lesen Zahlen mit Punkt gleich. PDOP 6.5 gegen die Grenze 6 ist je Punkt eine
+// Marke; "PDOP = 7.5" lädt als 8, 8 ist keine.
 TEST_F(LaufImFenster, ZahlenMitPunktAufDeutschemDesktopInFensterUndStapel) {
-    const std::string vorher = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locale-gen de_DE.UTF-8 fehlt";
     const std::string ausgeliefert = BytesLesen(env.programm / "kestrav.ini");
     for (const auto& [grenze, pdop, meldung] :
          {std::tuple{"6", "6.5", "2 Neupunktkoordinaten mit 2 Warnungen berechnet!"},
@@ -177,10 +142,7 @@ TEST_F(LaufImFenster, ZahlenMitPunktAufDeutschemDesktopInFensterUndStapel) {
                        ini.replace(ini.find("PDOP = 6"), 8, std::string("PDOP = ") + grenze));
         BytesSchreiben(env.arbeit.parent_path() / "pdop", pdop);
         FormularLaden(form);
-        env.dialoge.dateiantworten = {AusUtf8((env.arbeit / "np012830.23o").string())};
-        for (const char* knopf :
-             {"AuswahlArbeitsverzeichnis", "AutoZuordnungReferenz", "CommandBerechnen"})
-            Klicken(knopf);
+        Rechnen();
         ASSERT_FALSE(env.dialoge.Texte().empty());
         EXPECT_TRUE(env.dialoge.Texte().back().starts_with(AusUtf8(meldung))) << grenze;
         const Prozesslauf lauf =
@@ -190,5 +152,4 @@ TEST_F(LaufImFenster, ZahlenMitPunktAufDeutschemDesktopInFensterUndStapel) {
                                {{"LC_ALL", "de_DE.UTF-8"}}});
         EXPECT_NE(lauf.ausgabe.find(meldung), std::string::npos) << lauf.ausgabe << lauf.fehler;
     }
-    std::setlocale(LC_ALL, vorher.c_str());
 }

@@ -2,7 +2,7 @@
 // startet (qel.exe -> qel) und auf sein Ende wartet. cmd.exe von Wine wartet auf ein Linux-
 // Programm nicht, der Stapel liefe sonst mit allen Zeilen zugleich. Das Linux-Programm läuft im
 // aktuellen Verzeichnis und bekommt die Argumente als UTF-8.
-#include "platform/Text.h"
+#include "platform/win32/Breit.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -25,10 +25,6 @@ using UnixStartFn = long(__cdecl*)(char* const argv[], int warten);
 template <typename Fn> Fn Funktion(const wchar_t* modul, const char* name) {
     void* adresse = GetProcAddress(GetModuleHandleW(modul), name);
     return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(adresse));
-}
-
-Text AusBreit(const wchar_t* text) {
-    return Text(reinterpret_cast<const char16_t*>(text), std::wcslen(text));
 }
 
 } // namespace
