@@ -7,10 +7,8 @@
 #include "cmd/Stapelzeile.h"
 #include "evaluation/Qualitaet.h"
 #include "hilfen/Attrappen.h"
-#include "platform/Laufzeitfehler.h"
 #include "platform/posix/PosixPapierkorb.h"
 #include "platform/posix/PosixSperren.h"
-#include "run/Lauf.h"
 #include "shell/Basisformular.h"
 #include "shell/Einstellungen.h"
 #include "station/Zeilensuche.h"
@@ -114,16 +112,25 @@ void Zeilenleser(Eingabe& eingabe) {
 void Rinexkopf(Eingabe& eingabe) {
     const std::uint8_t steuer = eingabe.Byte();
     const Text suchtext = (steuer & 8) ? AusWindows1252(eingabe.Stueck()) : Text(u"OBSERVER");
-    const auto [pfad, zeilen] = MitVorspann("kopf.23o", steuer, ' ', eingabe.Rest());
+    const Abgelegt datei = MitVorspann("kopf.23o", steuer, ' ', eingabe.Rest());
     Dateisystem& ds = FuzzLaufwerk::Instanz().Dateien();
-    std::optional<Text> erste;
-    for (const Text& zeile : zeilen)
-        if (!erste && Enthaelt(zeile, suchtext))
-            erste = zeile;
-    const Text erwartet = erste ? *erste : (zeilen.empty() ? Text() : zeilen.back());
-    Pruefen(ZeileSuchen(ds, pfad, suchtext) == erwartet,
+    // ErsteZeileMit endet Zeilen auch an einem einzelnen LF (RINEX von Unix-Werkzeugen).
+    const auto ersteMit = [&](bool auchAnLf) -> std::optional<Text> {
+        for (const Text& zeile : datei.zeilen)
+            for (std::size_t anfang = 0, ende = 0; ende != Text::npos; anfang = ende + 1) {
+                ende = auchAnLf ? zeile.find(u'\n', anfang) : Text::npos;
+                Text teil = zeile.substr(anfang, ende == Text::npos ? Text::npos : ende - anfang);
+                if (Enthaelt(teil, suchtext))
+                    return teil;
+            }
+        return std::nullopt;
+    };
+    const std::optional<Text> erste = ersteMit(false);
+    const Text erwartet = erste ? *erste : (datei.zeilen.empty() ? Text() : datei.zeilen.back());
+    Pruefen(ZeileSuchen(ds, datei.pfad, suchtext) == erwartet,
             "ZeileSuchen: erste Treffer, sonst letzte");
-    Pruefen(ErsteZeileMit(ds, pfad, suchtext) == erste, "ErsteZeileMit: erster Treffer");
+    Pruefen(ErsteZeileMit(ds, datei.pfad, suchtext) == ersteMit(true),
+            "ErsteZeileMit: erster Treffer");
 }
 
 // Zeilen von kestrav-cmd: ohne Zeilenende, nichts geht verloren, Wörter ohne Trenner.
@@ -169,51 +176,6 @@ void Ergebnisliste(Eingabe& eingabe) {
         Ersetzen(erwartet.substr(0, erwartet.size() - 2 * ergebnis.warnungen), u" ", u"   ");
     Pruefen(ErgebniszeilePruefen(gedehnt, g).warnungen == ergebnis.warnungen,
             "Leerzeichen zwischen den Spalten zählen nicht");
-}
-
-// Fehlerpfad mit beliebigen Fehlerdateien: jede Zeile getrimmt hinter einem LF; ohne gleichzeitige
-// Beobachtungen geht der Lauf weiter, sonst eine Fehlerbox und ein freies Fenster.
-void Fehlerdateien(Eingabe& eingabe) {
-    FuzzLaufwerk& laufwerk = FuzzLaufwerk::Instanz();
-    laufwerk.Arbeitsverzeichnis();
-    const std::size_t dateien = eingabe.Byte() % 5;
-    Text erwartet;
-    for (std::size_t i = 0; i < dateien; ++i) {
-        const std::string_view bytes = eingabe.Stueck();
-        laufwerk.Ablegen("q" + std::to_string(i) + ".err", bytes);
-        for (const Text& zeile : ModellZeilen(AusWindows1252(bytes)))
-            erwartet += u"\n" + Trimmen(zeile);
-    }
-    laufwerk.Ablegen("qellog.txt", eingabe.Rest());
-    Formular f(laufwerk.Dateien());
-    Basisformular& form = f.form;
-    form.lauf.AktuellerNeupunkt = u"np012830.23o";
-    form.lauf.Tageskennung = u"283*";
-    form.EndeFrame.SetzeCaption(u"Abbruch");
-    form.CommandBerechnen.SetzeAktiviert(false);
-
-    const bool weiter = Fehlerpfad(form, Laufzeitfehler(57), true);
-    Pruefen(form.zustand.Fehlerdateitext == erwartet, "jede Zeile getrimmt hinter einem LF");
-    if (Enthaelt(erwartet, u"VEXLO-error: no simultaneous observations")) {
-        Pruefen(weiter && f.dialoge.protokoll.empty() && form.zustand.Warnungsanzahl == 1,
-                "ohne gleichzeitige Beobachtungen weiter, mit einer Warnung");
-        Pruefen(laufwerk.Dateien().Lesen(u"c:\\_ergebnis_2830.info") ==
-                    u"Vexlo-Fehler: no simultaneous observations für den Punkt np012830.23o! "
-                    u"Keine Berechnung möglich! ***\r\n",
-                "eine Zeile in der Infodatei");
-        return;
-    }
-    Text text = u"Fehlerart: [Fehler beim Lesen von/Schreiben auf Gerät]!\n\nBitte alle Dateien "
-                u"schließen, Daten bereinigen und die Berechnung neu starten!";
-    if (!Trimmen(erwartet).empty())
-        text += u"\n\nVexlo-Fehler:" + erwartet;
-    Pruefen(!weiter && f.dialoge.protokoll.size() == 1 &&
-                f.dialoge.protokoll[0].meldung.titel == u"Achtung Fehler!" &&
-                f.dialoge.protokoll[0].meldung.text == text,
-            "genau eine Fehlerbox mit den Zeilen der Fehlerdateien");
-    Pruefen(form.EndeFrame.Caption() == u"Ende" && form.CommandBerechnen.Aktiviert() &&
-                form.FrameBenutzereinstellungen.Aktiviert() && form.FrameFehler.Aktiviert(),
-            "Fenster frei");
 }
 
 // Zeilen, wie der Schreiber der Einstellungen sie sieht: an CR LF, ohne leeren Rest.
@@ -345,8 +307,7 @@ struct Ziel {
 constexpr Ziel Ziele[] = {
     {"zeilenleser", Zeilenleser},     {"rinexkopf", Rinexkopf},
     {"stapelzeile", Stapelzeile},     {"ergebnisliste", Ergebnisliste},
-    {"fehlerdateien", Fehlerdateien}, {"einstellungen", Einstellungen},
-    {"simrinex", Simrinex},
+    {"einstellungen", Einstellungen}, {"simrinex", Simrinex},
 };
 
 const Ziel* festesZiel = nullptr;

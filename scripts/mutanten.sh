@@ -44,7 +44,7 @@ export QT_QPA_PLATFORM=offscreen
 # Die Tests des Simulators linken keinen Kestrav-Code; kein Mutant ändert ihr Ergebnis.
 ui=${KESTRAV_MUTANTEN_UI:-0}
 ohne='fuzz|lang|windows|rtk|sim'
-ziele=(test_text test_posix test_kern test_cmd test_stapel test_e2e kestrav-cmd kestrav-stapel
+ziele=(test_text test_posix test_kern test_cmd test_stapel test_e2e fuzz_korpus kestrav-cmd kestrav-stapel
     vexlo-sim)
 if [ "$ui" = 1 ]; then
     ziele+=(test_ui kestrav kestrav-anzeige)

@@ -49,14 +49,3 @@ Text FuzzLaufwerk::Ablegen(std::string_view name, std::string_view bytes) {
         throw std::runtime_error("Fuzz-Datei nicht geschrieben: " + host);
     return u"c:\\" + AusUtf8(name);
 }
-
-void FuzzLaufwerk::Arbeitsverzeichnis() {
-    std::error_code fehler;
-    for (const auto& eintrag : std::filesystem::directory_iterator(wurzel_, fehler))
-        std::filesystem::remove_all(eintrag.path(), fehler);
-    const std::filesystem::path prozess = std::filesystem::current_path();
-    dateien_->LaufwerkWechseln(u"c:");
-    dateien_->VerzeichnisWechseln(u"c:\\");
-    // libFuzzer liest Korpusverzeichnisse auch über relative Pfade.
-    std::filesystem::current_path(prozess);
-}

@@ -13,9 +13,6 @@ public:
     PosixDateisystem& Dateien() { return *dateien_; }
     // Legt c:\<name> mit genau diesen Bytes an und gibt den Windows-Pfad.
     Text Ablegen(std::string_view name, std::string_view bytes);
-    // Leert c:\ und macht es zum aktuellen Verzeichnis des Dateidienstes, für Routinen mit
-    // relativen Namen. Das Arbeitsverzeichnis des Prozesses bleibt, wo es war.
-    void Arbeitsverzeichnis();
 
     FuzzLaufwerk(const FuzzLaufwerk&) = delete;
     FuzzLaufwerk& operator=(const FuzzLaufwerk&) = delete;
