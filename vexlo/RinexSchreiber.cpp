@@ -93,15 +93,15 @@ void KopfSchreiben(const RinexDatei& d, const Programmangabe& p, std::vector<std
     z.push_back(Kopfzeile("", "END OF HEADER"));
 }
 
-// F14.3; was nicht hineinpasst (Betrag ab 10^10) oder fehlt, bleibt leer.
+// F14.3; was nicht hineinpasst (negativ schon ab 10^9) oder fehlt, bleibt leer.
 std::string Wert14(double wert) {
     char puffer[32];
-    if (!std::isfinite(wert) || std::fabs(wert) >= 9.9e9)
-        return std::string(14, ' ');
     const auto [ende, fehler] =
         std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, 3);
-    const std::size_t laenge = fehler == std::errc() ? static_cast<std::size_t>(ende - puffer) : 0;
-    return std::string(14 - std::min<std::size_t>(laenge, 14), ' ') + std::string(puffer, laenge);
+    const auto laenge = static_cast<std::size_t>(ende - puffer);
+    if (!std::isfinite(wert) || fehler != std::errc() || laenge > 14)
+        return std::string(14, ' ');
+    return std::string(14 - laenge, ' ') + std::string(puffer, laenge);
 }
 
 std::string OhneLeerzeichenHinten(std::string s) {
@@ -129,7 +129,6 @@ void EpocheSchreiben(const Epoche& e, std::size_t typen, std::vector<std::string
             for (std::size_t f = l * 5; f < typen && f < l * 5 + 5; ++f) {
                 const std::size_t index = s * typen + f;
                 const double wert = index < e.werte.size() ? e.werte[index] : NAN;
-                // F14.3 fasst Beträge unter 10^10; was nicht passt, bleibt leer.
                 beobachtung += Wert14(wert);
                 beobachtung += index * 2 + 1 < e.merker.size() ? e.merker.substr(index * 2, 2)
                                                                : std::string("  ");
