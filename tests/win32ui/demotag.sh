@@ -19,8 +19,14 @@ KESTRAV_LAUFWERK_C=$ref/c XDG_DATA_HOME=$ref/xdg KESTRAV_CMD=$linuxbin/kestrav-c
 
 "$quellen/scripts/wine-rechenkern.sh" "$c" "$winbin" "$linuxbin"
 "$linuxbin/vexlo-sim" --demo "$c/fenstertag" >/dev/null
+# Scheitert der Lauf, zeigen Mini-Protokoll und Fehlerdateien der Engine, welcher Punkt abwich.
 KESTRAV_DEMOTAG='c:\fenstertag\np012830.23o' "$wine_test" "$praefix" \
-    "$winbin/test_win32ui.exe" --gtest_filter=Demotag.*
+    "$winbin/test_win32ui.exe" --gtest_filter=Demotag.* || {
+    for datei in "$c"/fenstertag/_ergebnis_283.mini "$c"/fenstertag/*.err; do
+        [ -f "$datei" ] && { echo "== $datei"; cat "$datei"; }
+    done
+    exit 1
+}
 for datei in _ergebnis_283.mini _ergebnis_283.PYXZ; do
     cmp "$ref/tag/$datei" "$c/fenstertag/$datei" || { echo "FEHLER: $datei"; exit 1; }
 done
